@@ -1,0 +1,29 @@
+// The point-drag tool's plug-in object: startup (plug-in option, the " Pivora" tool joining
+// the copy tool's group when the host finds it, the about entry), the message wrapper, the
+// about pick and the tool's cursor.
+#ifndef QV_PIVORA_MULTIARROWTOOLPLUGIN_HPP
+#define QV_PIVORA_MULTIARROWTOOLPLUGIN_HPP
+
+#include "AIMenu.h"
+#include "AITool.h"
+#include "Plugin.hpp"
+
+class MultiArrowToolPlugin : public Plugin {
+ public:
+  explicit MultiArrowToolPlugin(SPPluginRef pluginRef);
+  explicit MultiArrowToolPlugin(NoInit noInit) : Plugin(noInit) {}
+  ~MultiArrowToolPlugin() override;
+
+  ASErr StartupPlugin(SPInterfaceMessage* message) override;
+  ASErr Message(const char* caller, const char* selector, void* message) override;
+  ASErr GoMenuItem(AIMenuMessage* message) override;
+  ASErr TrackToolCursor(AIToolMessage* message) override;
+
+ private:
+  ASErr AddTools(SPInterfaceMessage* message);
+
+  AIMenuItemHandle aboutMenuItem = nullptr;
+  AIToolHandle toolHandle = nullptr;
+};
+
+#endif

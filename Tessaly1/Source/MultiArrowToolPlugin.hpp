@@ -1,0 +1,28 @@
+// The copy tool's plug-in object: startup (plug-in option, the "Tessaly1 Tool", the about
+// entry), the message wrapper, the about pick and the tool's cursor.
+#ifndef QV_TESSALY1_MULTIARROWTOOLPLUGIN_HPP
+#define QV_TESSALY1_MULTIARROWTOOLPLUGIN_HPP
+
+#include "ADMDialog.h"
+#include "AIMenu.h"
+#include "Plugin.hpp"
+
+class MultiArrowToolPlugin : public Plugin {
+ public:
+  explicit MultiArrowToolPlugin(SPPluginRef pluginRef);
+  explicit MultiArrowToolPlugin(NoInit noInit) : Plugin(noInit) {}
+  ~MultiArrowToolPlugin() override;
+
+  ASErr StartupPlugin(SPInterfaceMessage* message) override;
+  ASErr Message(const char* caller, const char* selector, void* message) override;
+  ASErr GoMenuItem(AIMenuMessage* message) override;
+  ASErr TrackToolCursor(AIToolMessage* message) override;
+
+ private:
+  ASErr AddTools(SPInterfaceMessage* message);
+
+  AIMenuItemHandle aboutMenuItem = nullptr;
+  ADMDialogRef optionsDialog = nullptr;
+};
+
+#endif

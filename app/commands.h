@@ -1,0 +1,15 @@
+// The qvhost commands. Each returns the process exit status and prints its result on stdout,
+// its errors on stderr.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace qv::app {
+
+// Lists every module (name, file, state), the tools they registered and the About menu.
+int runPluginsCommand(const std::filesystem::path& pluginsFolder);
+// Picks module `name`'s entry in the shared about submenu and prints the about box shown.
+int runAboutCommand(const std::filesystem::path& pluginsFolder, const std::string& name);
+
+}  // namespace qv::app

@@ -1,0 +1,26 @@
+// qvhost: the command line of the host. Wires the subcommands to their implementations.
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+
+#include "commands.h"
+#include "host_session.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"qvhost: runs the QV17 tool plug-ins on vector documents"};
+  app.require_subcommand(1);
+  std::string plugins = qv::app::defaultPluginsFolder().string();
+  if (const char* env = std::getenv("QVHOST_PLUGINS")) plugins = env;
+  app.add_option("--plugins", plugins, "Folder of plug-in modules (default: next to qvhost)")
+      ->capture_default_str();
+
+  auto* pluginsCommand =
+      app.add_subcommand("plugins", "List the modules, their tools and the About menu");
+  std::string aboutName;
+  auto* aboutCommand = app.add_subcommand("about", "Show a module's about box");
+  aboutCommand->add_option("NAME", aboutName, "Plug-in name, e.g. QV17_Tessaly1")->required();
+
+  CLI11_PARSE(app, argc, argv);
+  if (*pluginsCommand) return qv::app::runPluginsCommand(plugins);
+  if (*aboutCommand) return qv::app::runAboutCommand(plugins, aboutName);
+  return 1;
+}

@@ -1,0 +1,48 @@
+// The host's menu model. Touches only its groups and items.
+#include "menu_model.h"
+
+namespace qv::host {
+
+MenuModel::MenuModel() {
+  for (const char* name : {"File", "Edit", "Object", "Window", "Help", kAboutMenuGroup}) {
+    groupOrder_.push_back(groups_.add(MenuGroup{name, nullptr}));
+  }
+}
+
+std::optional<AIMenuGroup> MenuModel::findGroup(const std::string& name) const {
+  for (AIMenuGroup handle : groupOrder_) {
+    if (groups_.find(handle)->name == name) return handle;
+  }
+  return std::nullopt;
+}
+
+SPErr MenuModel::addItem(const PluginModule* owner, const std::string& group,
+                         const std::string& text, AIMenuItemHandle* item) {
+  if (!findGroup(group)) return kSPNotFoundError;
+  const AIMenuItemHandle handle = items_.add(MenuItem{group, text, owner, nullptr});
+  itemOrder_.push_back(handle);
+  *item = handle;
+  return kSPNoError;
+}
+
+SPErr MenuModel::addSubmenu(const std::string& name, AIMenuItemHandle item,
+                            AIMenuGroup* group) {
+  MenuItem* parent = items_.find(item);
+  if (parent == nullptr) return kSPBadHandleError;
+  if (parent->submenu != nullptr || findGroup(name)) return kSPBadParameterError;
+  const AIMenuGroup handle = groups_.add(MenuGroup{name, item});
+  groupOrder_.push_back(handle);
+  parent->submenu = handle;
+  *group = handle;
+  return kSPNoError;
+}
+
+std::vector<AIMenuItemHandle> MenuModel::itemsOf(const std::string& group) const {
+  std::vector<AIMenuItemHandle> result;
+  for (AIMenuItemHandle handle : itemOrder_) {
+    if (items_.find(handle)->group == group) result.push_back(handle);
+  }
+  return result;
+}
+
+}  // namespace qv::host
