@@ -212,12 +212,21 @@ SPErr Host::pickMenuItem(AIMenuItemHandle item) {
   return send(*module, kCallerAIMenu, kSelectorAIGoMenuItem, &message);
 }
 
+void Host::forgetRegistrations(const PluginModule& module) {
+  tools_.removeOwnedBy(&module);
+  menus_.removeOwnedBy(&module);
+  std::erase_if(notifiers_, [&module](const Notifier& n) { return n.owner == &module; });
+}
+
 SPErr Host::startup(PluginModule& module) {
   if (module.entry == nullptr) return kSPBadHandleError;
+  // A module with an object must not get a second one.
+  if (module.globals != nullptr) return kSPMisuseError;
   module.lastError =
       sendInterface(module, kSPInterfaceCaller, kSPInterfaceStartupSelector);
   module.state = module.lastError == kNoErr && module.globals != nullptr ? ModuleState::Running
                                                                          : ModuleState::Failed;
+  if (module.state == ModuleState::Failed) forgetRegistrations(module);
   return module.lastError;
 }
 
@@ -255,6 +264,7 @@ SPErr Host::shutdown(PluginModule& module) {
   module.lastError =
       sendInterface(module, kSPInterfaceCaller, kSPInterfaceShutdownSelector);
   module.state = ModuleState::ShutDown;
+  forgetRegistrations(module);
   return module.lastError;
 }
 

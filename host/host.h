@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AIContext.h"
@@ -111,10 +112,13 @@ class Host {
   // fatal; tests expect the log to stay empty.
   void misuse(const std::string& what);
   const std::vector<std::string>& misuseLog() const { return misuse_; }
+  std::vector<std::string> takeMisuseLog() { return std::exchange(misuse_, {}); }
 
  private:
   bool loadCode(PluginModule& module, std::string& error);
   void unloadCode(PluginModule& module);
+  // A module whose object is gone takes its tools, notifiers and menu items with it.
+  void forgetRegistrations(const PluginModule& module);
 
   HostOptions options_;
   std::vector<std::unique_ptr<PluginModule>> modules_;

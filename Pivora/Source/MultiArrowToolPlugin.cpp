@@ -25,7 +25,8 @@ void FixupReload(Plugin* plugin) {
   ::new (static_cast<void*>(plugin)) MultiArrowToolPlugin(Plugin::NoInit{});
 }
 
-MultiArrowToolPlugin::MultiArrowToolPlugin(SPPluginRef ref) : Plugin(ref) {
+MultiArrowToolPlugin::MultiArrowToolPlugin(SPPluginRef ref)
+    : Plugin(ref), aboutMenuItem(nullptr), toolHandle(nullptr) {
   std::strncpy(pluginName, kPluginName, sizeof pluginName - 1);
   pluginName[sizeof pluginName - 1] = '\0';
 }

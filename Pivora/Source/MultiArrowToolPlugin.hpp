@@ -11,6 +11,7 @@
 class MultiArrowToolPlugin : public Plugin {
  public:
   explicit MultiArrowToolPlugin(SPPluginRef pluginRef);
+  // Touches no member: the object keeps every value across an unload of the code.
   explicit MultiArrowToolPlugin(NoInit noInit) : Plugin(noInit) {}
   ~MultiArrowToolPlugin() override;
 
@@ -22,8 +23,8 @@ class MultiArrowToolPlugin : public Plugin {
  private:
   ASErr AddTools(SPInterfaceMessage* message);
 
-  AIMenuItemHandle aboutMenuItem = nullptr;
-  AIToolHandle toolHandle = nullptr;
+  AIMenuItemHandle aboutMenuItem;
+  AIToolHandle toolHandle;
 };
 
 #endif

@@ -10,6 +10,7 @@
 class MultiArrowToolPlugin : public Plugin {
  public:
   explicit MultiArrowToolPlugin(SPPluginRef pluginRef);
+  // Touches no member: the object keeps every value across an unload of the code.
   explicit MultiArrowToolPlugin(NoInit noInit) : Plugin(noInit) {}
   ~MultiArrowToolPlugin() override;
 
@@ -21,8 +22,8 @@ class MultiArrowToolPlugin : public Plugin {
  private:
   ASErr AddTools(SPInterfaceMessage* message);
 
-  AIMenuItemHandle aboutMenuItem = nullptr;
-  ADMDialogRef optionsDialog = nullptr;
+  AIMenuItemHandle aboutMenuItem;
+  ADMDialogRef optionsDialog;
 };
 
 #endif

@@ -42,8 +42,12 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
         error = kOutOfMemoryErr;
       } else {
         data->globals = plugin;
-        error = Catching([&] { return plugin->StartupPlugin(static_cast<SPInterfaceMessage*>(message)); });
+        auto* startup = static_cast<SPInterfaceMessage*>(message);
+        error = Catching([&] { return plugin->StartupPlugin(startup); });
         if (error != kNoErr) {
+          // A step after the suites were acquired failed: give them back before the object
+          // goes, since its destructor releases nothing.
+          Catching([&] { return plugin->ShutdownPlugin(startup); });
           delete plugin;
           data->globals = nullptr;
           plugin = nullptr;

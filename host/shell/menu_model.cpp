@@ -37,6 +37,28 @@ SPErr MenuModel::addSubmenu(const std::string& name, AIMenuItemHandle item,
   return kSPNoError;
 }
 
+void MenuModel::removeOwnedBy(const PluginModule* owner) {
+  auto erase = [this](AIMenuItemHandle handle) {
+    items_.erase(handle);
+    std::erase(itemOrder_, handle);
+  };
+  for (AIMenuItemHandle handle : std::vector<AIMenuItemHandle>(itemOrder_)) {
+    const MenuItem* item = items_.find(handle);
+    if (item->owner == owner && item->submenu == nullptr) erase(handle);
+  }
+  for (AIMenuItemHandle handle : std::vector<AIMenuItemHandle>(itemOrder_)) {
+    MenuItem* item = items_.find(handle);
+    if (item->owner != owner) continue;
+    if (!itemsOf(groups_.find(item->submenu)->name).empty()) {
+      item->owner = nullptr;
+      continue;
+    }
+    groups_.erase(item->submenu);
+    std::erase(groupOrder_, item->submenu);
+    erase(handle);
+  }
+}
+
 std::vector<AIMenuItemHandle> MenuModel::itemsOf(const std::string& group) const {
   std::vector<AIMenuItemHandle> result;
   for (AIMenuItemHandle handle : itemOrder_) {

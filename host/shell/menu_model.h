@@ -39,6 +39,9 @@ class MenuModel {
   // Items of a group in the order they were added.
   std::vector<AIMenuItemHandle> itemsOf(const std::string& group) const;
   std::optional<AIMenuGroup> findGroup(const std::string& name) const;
+  // Removes what a module that is gone added. An item that opens a submenu still holding other
+  // modules' items stays, as the host's own.
+  void removeOwnedBy(const PluginModule* owner);
 
  private:
   HandleTable<AIMenuGroup, MenuGroup> groups_;

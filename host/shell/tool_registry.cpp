@@ -12,11 +12,13 @@ std::string text(const char* s) { return s == nullptr ? std::string() : std::str
 SPErr ToolRegistry::add(const PluginModule* owner, const std::string& name,
                         const AIAddToolData& data, int32_t options, AIToolHandle* handle) {
   if (name.empty() || byName(name) != nullptr) return kSPBadParameterError;
-  const auto number = static_cast<int32_t>(tools_.size());
+  const int32_t number = nextNumber_;
   auto joined = [&](int32_t other, auto field) -> int32_t {
     if (other == kNoTool) return number;
-    if (other < 0 || other >= number) return -1;
-    return tools_[static_cast<std::size_t>(other)].*field;
+    for (const Tool& tool : tools_) {
+      if (tool.number == other) return tool.*field;
+    }
+    return -1;
   };
   const int32_t group = joined(data.sameGroupAs, &Tool::group);
   const int32_t toolset = joined(data.sameToolsetAs, &Tool::toolset);
@@ -33,6 +35,7 @@ SPErr ToolRegistry::add(const PluginModule* owner, const std::string& name,
   tool.owner = owner;
   tool.handle = reinterpret_cast<AIToolHandle>(nextHandleValue());
   tools_.push_back(tool);
+  ++nextNumber_;
   *handle = tool.handle;
   return kSPNoError;
 }

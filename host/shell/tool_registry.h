@@ -36,9 +36,14 @@ class ToolRegistry {
   const Tool* byName(const std::string& name) const;
   Tool* byHandle(AIToolHandle handle);
   const std::vector<Tool>& tools() const { return tools_; }
+  // Takes a gone module's tools out of the palette. Numbers stay as they were given.
+  void removeOwnedBy(const PluginModule* owner) {
+    std::erase_if(tools_, [owner](const Tool& tool) { return tool.owner == owner; });
+  }
 
  private:
   std::vector<Tool> tools_;
+  int32_t nextNumber_ = 0;
 };
 
 }  // namespace qv::host
