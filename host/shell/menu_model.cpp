@@ -46,9 +46,10 @@ void MenuModel::removeOwnedBy(const PluginModule* owner) {
     const MenuItem* item = items_.find(handle);
     if (item->owner == owner && item->submenu == nullptr) erase(handle);
   }
+  // Submenus: kept for the others while they hold items, gone once nobody's items are left.
   for (AIMenuItemHandle handle : std::vector<AIMenuItemHandle>(itemOrder_)) {
     MenuItem* item = items_.find(handle);
-    if (item->owner != owner) continue;
+    if ((item->owner != owner && item->owner != nullptr) || item->submenu == nullptr) continue;
     if (!itemsOf(groups_.find(item->submenu)->name).empty()) {
       item->owner = nullptr;
       continue;

@@ -133,8 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A string failure unwinds as ai::Error; startup takes its code.
                       FailingCall{"AI Unicode String Suite", "Initialize", kInjected},
                       FailingCall{"AI Unicode String Suite", "Copy", kInjected}),
-    [](const ::testing::TestParamInfo<FailingCall>& info) {
-      std::string name = std::string(info.param.suite) + "_" + info.param.call;
+    [](const ::testing::TestParamInfo<FailingCall>& call) {
+      std::string name = std::string(call.param.suite) + "_" + call.param.call;
       std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
       return name;
     });
