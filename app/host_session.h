@@ -20,7 +20,6 @@ struct HostSession {
   bool anyRunning() const;
 };
 
-HostSession startHost(const std::filesystem::path& pluginsFolder,
-                      host::HostOptions options = {});
+HostSession startHost(const std::filesystem::path& pluginsFolder, host::HostOptions options = {});
 
 }  // namespace qv::app

@@ -12,7 +12,8 @@ namespace {
 void printMenu(const host::MenuModel& menus, const std::string& group, int depth) {
   for (AIMenuItemHandle handle : menus.itemsOf(group)) {
     const host::MenuItem* item = menus.item(handle);
-    const host::MenuGroup* submenu = item->submenu != nullptr ? menus.group(item->submenu) : nullptr;
+    const host::MenuGroup* submenu =
+        item->submenu != nullptr ? menus.group(item->submenu) : nullptr;
     fmt::print("{:{}}\"{}\"{}\n", "", depth * 2, item->text, submenu != nullptr ? " >" : "");
     if (submenu != nullptr) printMenu(menus, submenu->name, depth + 1);
   }
@@ -43,8 +44,7 @@ int runPluginsCommand(const std::filesystem::path& pluginsFolder) {
   for (const host::Tool& tool : host.tools().tools()) {
     const std::string owner = tool.owner != nullptr ? tool.owner->name() : "host";
     fmt::print("  \"{}\"  title \"{}\"  tooltip \"{}\"  number {}  group {}  toolset {}  ({})\n",
-               tool.name, tool.title, tool.tooltip, tool.number, tool.group, tool.toolset,
-               owner);
+               tool.name, tool.title, tool.tooltip, tool.number, tool.group, tool.toolset, owner);
   }
 
   fmt::print("\nMenu \"{}\":\n", kAboutMenuGroup);

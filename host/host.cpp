@@ -22,12 +22,18 @@ Host* gActive = nullptr;
 
 const char* stateName(ModuleState state) {
   switch (state) {
-    case ModuleState::Loaded: return "loaded";
-    case ModuleState::Running: return "running";
-    case ModuleState::Failed: return "failed";
-    case ModuleState::Unloaded: return "unloaded";
-    case ModuleState::Degraded: return "degraded";
-    case ModuleState::ShutDown: return "shut down";
+    case ModuleState::Loaded:
+      return "loaded";
+    case ModuleState::Running:
+      return "running";
+    case ModuleState::Failed:
+      return "failed";
+    case ModuleState::Unloaded:
+      return "unloaded";
+    case ModuleState::Degraded:
+      return "degraded";
+    case ModuleState::ShutDown:
+      return "shut down";
   }
   return "unknown";
 }
@@ -166,8 +172,7 @@ Holdings Host::holdings(const PluginModule& module) const {
   return held;
 }
 
-SPErr Host::send(PluginModule& module, const char* caller, const char* selector,
-                 void* message) {
+SPErr Host::send(PluginModule& module, const char* caller, const char* selector, void* message) {
   if (module.entry == nullptr) return kSPBadHandleError;
   auto* head = static_cast<SPMessageData*>(message);
   head->SPCheck = kSPValidSPMessageData;
@@ -222,8 +227,7 @@ SPErr Host::startup(PluginModule& module) {
   if (module.entry == nullptr) return kSPBadHandleError;
   // A module with an object must not get a second one.
   if (module.globals != nullptr) return kSPMisuseError;
-  module.lastError =
-      sendInterface(module, kSPInterfaceCaller, kSPInterfaceStartupSelector);
+  module.lastError = sendInterface(module, kSPInterfaceCaller, kSPInterfaceStartupSelector);
   module.state = module.lastError == kNoErr && module.globals != nullptr ? ModuleState::Running
                                                                          : ModuleState::Failed;
   if (module.state == ModuleState::Failed) forgetRegistrations(module);
@@ -261,8 +265,7 @@ SPErr Host::shutdown(PluginModule& module) {
     if (const SPErr error = reload(module)) return error;
   }
   if (module.entry == nullptr) return kSPBadHandleError;
-  module.lastError =
-      sendInterface(module, kSPInterfaceCaller, kSPInterfaceShutdownSelector);
+  module.lastError = sendInterface(module, kSPInterfaceCaller, kSPInterfaceShutdownSelector);
   module.state = ModuleState::ShutDown;
   forgetRegistrations(module);
   return module.lastError;

@@ -61,7 +61,8 @@ class HostTest : public ::testing::Test {
     if (!host_) return;
     host_->shutdownAll();
     for (const auto& module : host_->modules()) {
-      EXPECT_TRUE(host_->holdings(*module).empty()) << module->name() << " still holds blocks, strings or suites";
+      EXPECT_TRUE(host_->holdings(*module).empty())
+          << module->name() << " still holds blocks, strings or suites";
     }
     for (const std::string& line : host_->misuseLog()) ADD_FAILURE() << "host misuse: " << line;
     host_.reset();

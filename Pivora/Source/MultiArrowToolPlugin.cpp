@@ -67,8 +67,8 @@ ASErr MultiArrowToolPlugin::AddTools(SPInterfaceMessage* /*message*/) {
   data.icon = sADMIcon->GetFromResource(pluginRef, kToolIconListID, 1);
   if (sADMIcon->GetType(data.icon) == kADMUnknownIconType) return kNoIconErr;
 
-  if (const ASErr error = sTool->AddTool(pluginRef, kToolName, &data, kAddToolOptions,
-                                         &toolHandle)) {
+  if (const ASErr error =
+          sTool->AddTool(pluginRef, kToolName, &data, kAddToolOptions, &toolHandle)) {
     return error;
   }
   ADMIconRef secondIcon = sADMIcon->GetFromResource(pluginRef, kToolIconListID, 2);

@@ -45,8 +45,7 @@ class Plugin {
   static void* operator new(std::size_t size) noexcept;
   static void operator delete(void* block) noexcept;
 
-  virtual ASErr ReportError(ASErr error, const char* caller, const char* selector,
-                            void* message);
+  virtual ASErr ReportError(ASErr error, const char* caller, const char* selector, void* message);
   virtual ASErr LockPlugin(ASBoolean lock);
   virtual ASErr StartupPlugin(SPInterfaceMessage* message);
   virtual ASErr PostStartupPlugin();
@@ -117,11 +116,11 @@ class Plugin {
   // Adds plug-in option bit 2, as every tool module does at startup.
   ASErr AddToolPluginOption();
   // Adds this module's entry to the shared about submenu.
-  ASErr AddAboutMenu(SPInterfaceMessage* message, const char* entryText,
-                     AIMenuItemHandle* item);
+  ASErr AddAboutMenu(SPInterfaceMessage* message, const char* entryText, AIMenuItemHandle* item);
+  // Creates the Suites object; on failure it is gone again and the error returned.
+  ASErr AcquireSuites();
   // Shows this module's about alert when `message` picks `aboutItem`; always 0.
-  ASErr ShowAboutIfPicked(AIMenuMessage* message, AIMenuItemHandle aboutItem,
-                          const char* title);
+  ASErr ShowAboutIfPicked(AIMenuMessage* message, AIMenuItemHandle aboutItem, const char* title);
 
   SPPluginRef pluginRef;
   char pluginName[256];

@@ -31,29 +31,31 @@ Plugin::~Plugin() = default;
 void* Plugin::operator new(std::size_t size) noexcept { return ai::HostAllocate(size); }
 void Plugin::operator delete(void* block) noexcept { ai::HostFree(block); }
 
-ASErr Plugin::StartupPlugin(SPInterfaceMessage* /*message*/) {
-  ASErr error = SetGlobal(this);
-  if (error == kNoErr) {
-    suites = new Suites;
-    if (suites == nullptr) {
-      error = kOutOfMemoryErr;
-    } else {
-      error = suites->Error();
-      suites->ResetAcquiredCount();
-    }
-  }
+ASErr Plugin::AcquireSuites() {
+  suites = new Suites;
+  if (suites == nullptr) return kOutOfMemoryErr;
+  const ASErr error = suites->Error();
+  // Whatever the result, this object is the one holder: deleting it releases exactly what
+  // was acquired.
+  suites->ResetAcquiredCount();
   if (error != kNoErr) {
     delete suites;
     suites = nullptr;
   }
+  return error;
+}
+
+ASErr Plugin::StartupPlugin(SPInterfaceMessage* /*message*/) {
+  ASErr error = SetGlobal(this);
+  if (error == kNoErr) error = AcquireSuites();
   if (error == kNoErr) {
     error = sSPPlugins->SetPluginName(pluginRef, pluginName);
     if (error == kNoErr) {
       // Room for the whole name: a long plug-in name is never cut short.
       char notifierName[sizeof pluginName + sizeof kNotifierSuffix];
       std::snprintf(notifierName, sizeof notifierName, "%s%s", pluginName, kNotifierSuffix);
-      error = sAINotifier->AddNotifier(pluginRef, notifierName, kAIApplicationStartedNotifier,
-                                       nullptr);
+      error =
+          sAINotifier->AddNotifier(pluginRef, notifierName, kAIApplicationStartedNotifier, nullptr);
     }
   }
   if (error == kNoErr && AllocateSuiteTables() == kNoErr) FillSuiteTables();
@@ -83,22 +85,8 @@ ASErr Plugin::UnloadPlugin(SPInterfaceMessage* /*message*/) {
 
 ASErr Plugin::ReloadPlugin(SPInterfaceMessage* /*message*/) {
   SetGlobal(this);
-  ASErr error = kNoErr;
-  if (suites == nullptr) {
-    suites = new Suites;
-    if (suites == nullptr) {
-      error = kOutOfMemoryErr;
-    } else {
-      error = suites->Error();
-      suites->ResetAcquiredCount();
-    }
-  }
-  if (error != kNoErr) {
-    delete suites;
-    suites = nullptr;
-  } else {
-    FillSuiteTables();
-  }
+  const ASErr error = suites == nullptr ? AcquireSuites() : kNoErr;
+  if (error == kNoErr) FillSuiteTables();
   return error;
 }
 

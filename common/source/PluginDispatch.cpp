@@ -25,8 +25,10 @@ ASErr Dispatch(Plugin& plugin, const Row (&rows)[N], const char* selector, void*
   return kUnhandledMsgErr;
 }
 
-#define QV_ROW(selector, Handler, MessageType) \
-  {selector, [](Plugin& p, void* m) { return p.Handler(static_cast<MessageType*>(m)); }}
+#define QV_ROW(selector, Handler, MessageType)                                           \
+  {                                                                                      \
+    selector, [](Plugin& p, void* m) { return p.Handler(static_cast<MessageType*>(m)); } \
+  }
 
 const Row kAccessRows[] = {
     QV_ROW(kSPAccessUnloadSelector, UnloadPlugin, SPInterfaceMessage),

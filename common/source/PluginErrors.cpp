@@ -14,13 +14,24 @@
 namespace {
 
 // Codes that are answered to the host but never shown, ended by 0.
-const ASErr kSilentErrors[] = {
-    QV_FOURCC('F', 'M', 'T', '?'), QV_FOURCC('R', 'F', 'S', 'E'), QV_FOURCC('A', 'F', 'T', 'R'),
-    QV_FOURCC('V', 'A', 'L', 'D'), QV_FOURCC('M', 'O', 'O', 'T'), QV_FOURCC('T', 'R', 'S', 'H'),
-    QV_FOURCC('C', 'H', 'E', 'K'), QV_FOURCC('C', 'H', 'I', 'T'), QV_FOURCC('T', 'L', 'T', 'K'),
-    QV_FOURCC('p', 'F', 'l', 's'), QV_FOURCC('S', '!', 'F', 'd'), QV_FOURCC('!', 'A', 'c', 'q'),
-    QV_FOURCC('d', 's', 'R', 'P'), QV_FOURCC('s', 'k', 'p', 'E'), QV_FOURCC('D', 'O', 'N', 'E'),
-    QV_FOURCC('S', 'T', 'O', 'P'), 361, 0};
+const ASErr kSilentErrors[] = {QV_FOURCC('F', 'M', 'T', '?'),
+                               QV_FOURCC('R', 'F', 'S', 'E'),
+                               QV_FOURCC('A', 'F', 'T', 'R'),
+                               QV_FOURCC('V', 'A', 'L', 'D'),
+                               QV_FOURCC('M', 'O', 'O', 'T'),
+                               QV_FOURCC('T', 'R', 'S', 'H'),
+                               QV_FOURCC('C', 'H', 'E', 'K'),
+                               QV_FOURCC('C', 'H', 'I', 'T'),
+                               QV_FOURCC('T', 'L', 'T', 'K'),
+                               QV_FOURCC('p', 'F', 'l', 's'),
+                               QV_FOURCC('S', '!', 'F', 'd'),
+                               QV_FOURCC('!', 'A', 'c', 'q'),
+                               QV_FOURCC('d', 's', 'R', 'P'),
+                               QV_FOURCC('s', 'k', 'p', 'E'),
+                               QV_FOURCC('D', 'O', 'N', 'E'),
+                               QV_FOURCC('S', 'T', 'O', 'P'),
+                               361,
+                               0};
 
 constexpr int32_t kMessageLength = 128;
 constexpr int32_t kCodeTextLength = 10;
@@ -34,7 +45,8 @@ ASErr ParseCodeText(const char* text) {
   }
   uint32_t code = 0;
   for (int i = 0; i < 4 && text[i] != '\0'; ++i) {
-    code = (code << 8) + static_cast<uint32_t>(static_cast<int32_t>(static_cast<signed char>(text[i])));
+    code = (code << 8) +
+           static_cast<uint32_t>(static_cast<int32_t>(static_cast<signed char>(text[i])));
   }
   return static_cast<ASErr>(code);
 }

@@ -55,7 +55,8 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
       }
     } else if (Is(selector, kSPInterfaceShutdownSelector)) {
       if (plugin != nullptr) {
-        error = Catching([&] { return plugin->ShutdownPlugin(static_cast<SPInterfaceMessage*>(message)); });
+        error = Catching(
+            [&] { return plugin->ShutdownPlugin(static_cast<SPInterfaceMessage*>(message)); });
         delete plugin;
         data->globals = nullptr;
         plugin = nullptr;
@@ -66,7 +67,8 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
   if (plugin != nullptr) {
     if (Is(caller, kSPAccessCaller) && Is(selector, kSPAccessReloadSelector)) {
       FixupReload(plugin);
-      error = Catching([&] { return plugin->ReloadPlugin(static_cast<SPInterfaceMessage*>(message)); });
+      error =
+          Catching([&] { return plugin->ReloadPlugin(static_cast<SPInterfaceMessage*>(message)); });
     } else if (plugin->AcquiredSuites() != nullptr) {
       error = Catching([&] { return plugin->Message(caller, selector, message); });
     } else {

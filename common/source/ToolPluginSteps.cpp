@@ -41,8 +41,7 @@ ASErr Plugin::AddAboutMenu(SPInterfaceMessage* message, const char* entryText,
                            AIMenuItemHandle* item) {
   SDKAboutPluginsHelper helper;
   const ai::UnicodeString submenuText(kAboutPluginsEntry);
-  return helper.AddAboutPluginsMenuItem(message, kAboutPluginsGroup, submenuText, entryText,
-                                        item);
+  return helper.AddAboutPluginsMenuItem(message, kAboutPluginsGroup, submenuText, entryText, item);
 }
 
 ASErr Plugin::ShowAboutIfPicked(AIMenuMessage* message, AIMenuItemHandle aboutItem,

@@ -26,16 +26,14 @@ SPErr SuiteRegistry::acquire(const PluginModule* who, const std::string& name, i
   return kSPNoError;
 }
 
-SPErr SuiteRegistry::release(const PluginModule* who, const std::string& name,
-                             int32_t version) {
+SPErr SuiteRegistry::release(const PluginModule* who, const std::string& name, int32_t version) {
   const auto it = held_.find({who, {name, version}});
   if (it == held_.end() || it->second == 0) return kSPMisuseError;
   if (--it->second == 0) held_.erase(it);
   return kSPNoError;
 }
 
-int SuiteRegistry::held(const PluginModule* who, const std::string& name,
-                        int32_t version) const {
+int SuiteRegistry::held(const PluginModule* who, const std::string& name, int32_t version) const {
   const auto it = held_.find({who, {name, version}});
   return it == held_.end() ? 0 : it->second;
 }

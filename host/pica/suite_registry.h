@@ -34,9 +34,7 @@ class SuiteRegistry {
   int attempts(const PluginModule* who, const std::string& name) const;
   // Forgets what a module holds (after its code is gone for good).
   void forget(const PluginModule* who);
-  const std::map<std::pair<std::string, int32_t>, const void*>& offered() const {
-    return tables_;
-  }
+  const std::map<std::pair<std::string, int32_t>, const void*>& offered() const { return tables_; }
 
  private:
   using Key = std::pair<std::string, int32_t>;

@@ -25,8 +25,7 @@ SPErr MenuModel::addItem(const PluginModule* owner, const std::string& group,
   return kSPNoError;
 }
 
-SPErr MenuModel::addSubmenu(const std::string& name, AIMenuItemHandle item,
-                            AIMenuGroup* group) {
+SPErr MenuModel::addSubmenu(const std::string& name, AIMenuItemHandle item, AIMenuGroup* group) {
   MenuItem* parent = items_.find(item);
   if (parent == nullptr) return kSPBadHandleError;
   if (parent->submenu != nullptr || findGroup(name)) return kSPBadParameterError;

@@ -23,8 +23,8 @@ AIErr addMenuItem(SPPluginRef plugin, const char* /*shortcutKey*/,
   return host.menus().addItem(module, data->groupName, text->utf8, menuItem);
 }
 
-AIErr addMenuGroupAsSubMenu(const char* groupName, int32_t /*options*/,
-                            AIMenuItemHandle menuItem, AIMenuGroup* group) {
+AIErr addMenuGroupAsSubMenu(const char* groupName, int32_t /*options*/, AIMenuItemHandle menuItem,
+                            AIMenuGroup* group) {
   if (groupName == nullptr || group == nullptr) return kSPBadParameterError;
   *group = nullptr;
   return Host::active().menus().addSubmenu(groupName, menuItem, group);

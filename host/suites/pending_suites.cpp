@@ -59,11 +59,16 @@ const AIRealMathSuite kAIRealMathPending = {
     .DegreeToRadian = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, DegreeToRadian),
     .AIRealSqrt = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealSqrt),
     .AIRealPointAngle = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealPointAngle),
-    .AIRealPointInterpolate = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealPointInterpolate),
-    .AIRealMatrixSetTranslate = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixSetTranslate),
-    .AIRealMatrixConcatTranslate = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatTranslate),
-    .AIRealMatrixConcatRotate = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatRotate),
-    .AIRealMatrixConcatScale = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatScale),
+    .AIRealPointInterpolate =
+        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealPointInterpolate),
+    .AIRealMatrixSetTranslate =
+        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixSetTranslate),
+    .AIRealMatrixConcatTranslate =
+        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatTranslate),
+    .AIRealMatrixConcatRotate =
+        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatRotate),
+    .AIRealMatrixConcatScale =
+        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatScale),
 };
 
 const AIPathSuite kAIPathPending = {
@@ -98,7 +103,8 @@ const AILayerSuite kAILayerPending = {
 };
 
 const AIDocumentViewSuite kAIDocumentViewPending = {
-    .GetDocumentViewZoom = QV_PENDING(kAIDocumentViewSuite, AIDocumentViewSuite, GetDocumentViewZoom),
+    .GetDocumentViewZoom =
+        QV_PENDING(kAIDocumentViewSuite, AIDocumentViewSuite, GetDocumentViewZoom),
 };
 
 const AIShapeConstructionSuite kAIShapeConstructionPending = {
@@ -224,7 +230,8 @@ void registerPendingSuites(SuiteRegistry& registry) {
   registry.add(kAIDocumentSuite, kAIDocumentSuiteVersion, &kAIDocumentPending);
   registry.add(kAILayerSuite, kAILayerSuiteVersion, &kAILayerPending);
   registry.add(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, &kAIDocumentViewPending);
-  registry.add(kAIShapeConstructionSuite, kAIShapeConstructionSuiteVersion, &kAIShapeConstructionPending);
+  registry.add(kAIShapeConstructionSuite, kAIShapeConstructionSuiteVersion,
+               &kAIShapeConstructionPending);
   registry.add(kAITagSuite, kAITagSuiteVersion, &kAITagPending);
   registry.add(kAIBlendStyleSuite, kAIBlendStyleSuiteVersion, &kAIBlendStylePending);
   registry.add(kAISymbolSuite, kAISymbolSuiteVersion, &kAISymbolPending);

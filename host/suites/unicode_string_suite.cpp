@@ -16,7 +16,8 @@ AIErr initialize(AIUnicodeStringRef* string, const char* text, size_t byteLength
     return kSPBadParameterError;
   }
   Host& host = Host::active();
-  *string = host.strings().add(host.current(), std::string(text == nullptr ? "" : text, byteLength));
+  *string =
+      host.strings().add(host.current(), std::string(text == nullptr ? "" : text, byteLength));
   return kNoErr;
 }
 

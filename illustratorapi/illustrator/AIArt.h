@@ -16,8 +16,7 @@ extern "C" {
 typedef struct AIArtSuite {
   /* Copies `art` (geometry, style, opacity, blending, tags) to the place that paintOrder and
    * prep name; *newArt receives the copy (output). The copy is not selected. */
-  AIErr (*DuplicateArt)(AIArtHandle art, int16_t paintOrder, AIArtHandle prep,
-                        AIArtHandle* newArt);
+  AIErr (*DuplicateArt)(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
   /* Moves `art` to the place that paintOrder and prep name. */
   AIErr (*ReorderArt)(AIArtHandle art, int16_t paintOrder, AIArtHandle prep);
   /* Removes `art` (and its children) from the document. */

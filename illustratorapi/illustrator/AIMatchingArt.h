@@ -17,9 +17,9 @@ extern "C" {
 #define kAIMdMemorySuiteVersion 1
 
 typedef struct AIMatchingArtSpec {
-  int16_t type;       /* art type, or kAnyArt */
-  int32_t whichAttr;  /* attribute mask */
-  int32_t attr;       /* attribute values under the mask */
+  int16_t type;      /* art type, or kAnyArt */
+  int32_t whichAttr; /* attribute mask */
+  int32_t attr;      /* attribute values under the mask */
 } AIMatchingArtSpec;
 
 #define kAnyArt (-1)
@@ -27,8 +27,8 @@ typedef struct AIMatchingArtSpec {
 typedef struct AIMatchingArtSuite {
   /* *matches receives a handle of an array of *numMatches art handles, in paint order (outputs;
    * the handle is null when nothing matches). */
-  AIErr (*GetMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs,
-                          AIArtHandle*** matches, int32_t* numMatches);
+  AIErr (*GetMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs, AIArtHandle*** matches,
+                          int32_t* numMatches);
 } AIMatchingArtSuite;
 
 typedef struct AIMdMemorySuite {

@@ -40,8 +40,8 @@ typedef struct AIMenuSuite {
                        const AIPlatformAddMenuItemDataUS* data, int32_t options,
                        AIMenuItemHandle* menuItem);
   /* Makes `menuItem` open a submenu that holds a new group named `groupName`. */
-  AIErr (*AddMenuGroupAsSubMenu)(const char* groupName, int32_t options,
-                                 AIMenuItemHandle menuItem, AIMenuGroup* group);
+  AIErr (*AddMenuGroupAsSubMenu)(const char* groupName, int32_t options, AIMenuItemHandle menuItem,
+                                 AIMenuGroup* group);
   /* *name receives the group's name, owned by the host. */
   AIErr (*GetMenuGroupName)(AIMenuGroup group, const char** name);
   AIErr (*CountMenuGroups)(int32_t* count);

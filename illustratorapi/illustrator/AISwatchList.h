@@ -1,5 +1,6 @@
 /* AI Swatch List Suite (version 5): the swatches of a document. "AI Swatch List Suite" 5.
- * A null list means the current document's. Swatches belong to the list. Plain C; host UI thread. */
+ * A null list means the current document's. Swatches belong to the list. Plain C; host UI thread.
+ */
 #ifndef QV_AISWATCHLIST_H
 #define QV_AISWATCHLIST_H
 

@@ -53,8 +53,8 @@ typedef struct AIAddToolData {
 
 typedef struct AIToolSuite {
   /* Adds a tool named `name`; *tool receives it (output). The host copies the texts. */
-  AIErr (*AddTool)(SPPluginRef plugin, const char* name, const AIAddToolData* data,
-                   int32_t options, AIToolHandle* tool);
+  AIErr (*AddTool)(SPPluginRef plugin, const char* name, const AIAddToolData* data, int32_t options,
+                   AIToolHandle* tool);
   /* *number receives the number of the tool named exactly `name`; kSPNotFoundError if none. */
   AIErr (*GetToolNumberFromName)(const char* name, int32_t* number);
   /* *hasPressure receives whether the system reports pen pressure (output). */

@@ -24,13 +24,16 @@ typedef ASBoolean AIBoolean;
 /* Host codes (0 is success). */
 #define kSPNoError 0
 #define kNoErr 0
-#define kSPOutOfMemoryError QV_FOURCC('!', 'M', 'E', 'M')    /* no block for the request */
-#define kSPSuiteNotFoundError QV_FOURCC('S', '!', 'F', 'd')  /* no suite of that name and version */
-#define kSPBadParameterError QV_FOURCC('P', 'a', 'r', 'm')   /* null, NaN or out-of-range argument */
-#define kSPUnimplementedError QV_FOURCC('!', 'I', 'M', 'P')  /* the host does not offer this call */
-#define kSPBadHandleError QV_FOURCC('H', 'n', 'd', 'l')      /* stale, foreign or disposed handle */
-#define kSPNotFoundError QV_FOURCC('N', 'o', 'n', 'e')       /* no such entry, name or resource */
-#define kSPMisuseError QV_FOURCC('M', 'i', 's', 'u')         /* call out of order (unbalanced pop...) */
+#define kSPOutOfMemoryError QV_FOURCC('!', 'M', 'E', 'M')   /* no block for the request */
+#define kSPSuiteNotFoundError QV_FOURCC('S', '!', 'F', 'd') /* no suite of that name and version \
+                                                             */
+#define kSPBadParameterError QV_FOURCC('P', 'a', 'r', 'm')  /* null, NaN or out-of-range argument \
+                                                             */
+#define kSPUnimplementedError QV_FOURCC('!', 'I', 'M', 'P') /* the host does not offer this call \
+                                                             */
+#define kSPBadHandleError QV_FOURCC('H', 'n', 'd', 'l')     /* stale, foreign or disposed handle */
+#define kSPNotFoundError QV_FOURCC('N', 'o', 'n', 'e')      /* no such entry, name or resource */
+#define kSPMisuseError QV_FOURCC('M', 'i', 's', 'u') /* call out of order (unbalanced pop...) */
 
 /* Opaque references the host hands out. */
 typedef struct SPPlugin* SPPluginRef;

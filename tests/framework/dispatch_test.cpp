@@ -91,10 +91,10 @@ TEST_F(DispatchTest, NotifierRowsCallTheRightHandlers) {
 
 TEST_F(DispatchTest, HandlerResultsReachTheHost) {
   auto& probe = startedWithMessages(probeFile());
-  EXPECT_EQ(drag(probe, 1), kCant);                      // std::runtime_error
-  EXPECT_EQ(drag(probe, 2, "3039"), 12345);              // ai::Error
-  EXPECT_EQ(drag(probe, 3, "FFFFFF94"), -108);           // a returned code
-  EXPECT_EQ(drag(probe, 4), kNoErr);                     // "not handled" never reaches it
+  EXPECT_EQ(drag(probe, 1), kCant);             // std::runtime_error
+  EXPECT_EQ(drag(probe, 2, "3039"), 12345);     // ai::Error
+  EXPECT_EQ(drag(probe, 3, "FFFFFF94"), -108);  // a returned code
+  EXPECT_EQ(drag(probe, 4), kNoErr);            // "not handled" never reaches it
   EXPECT_EQ(alerts(), (std::vector<std::string>{"Error CANT.", "Error 12345.", "Error -108."}));
 }
 

@@ -72,8 +72,8 @@ TEST_F(ErrorReportTest, NoMessageListMeansNoAlert) {
 }
 
 TEST_F(ErrorReportTest, MessagesAreChosenAndFormatted) {
-  probeWith({"-108", "Out of memory (%s).", "Fake", "Fake failed: %s", "5000",
-             "100% of %d: %s", "0", "Error %s happened."});
+  probeWith({"-108", "Out of memory (%s).", "Fake", "Fake failed: %s", "5000", "100% of %d: %s",
+             "0", "Error %s happened."});
   struct Row {
     SPErr code;
     std::string shown;

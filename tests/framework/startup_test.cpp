@@ -126,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailingCall{"AI Tool Suite", "AddTool", kInjected},
                       FailingCall{"AI Tool Suite", "SetToolSecondIcon", kInjected},
                       // No icon at all: the dialog manager types it as unknown.
-                      FailingCall{"ADM Icon Suite", "GetFromResource", QV_FOURCC('!', 'i', 'c', 'o')},
+                      FailingCall{"ADM Icon Suite", "GetFromResource",
+                                  QV_FOURCC('!', 'i', 'c', 'o')},
                       FailingCall{"AI Menu Suite", "CountMenuGroups", kInjected},
                       FailingCall{"AI Menu Suite", "AddMenuItem", kInjected},
                       FailingCall{"AI Menu Suite", "AddMenuGroupAsSubMenu", kInjected},

@@ -11,9 +11,10 @@ namespace {
 class PluginManagerTest : public HostTest {
  protected:
   std::filesystem::path scratch() {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("qv-plugins-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const auto folder =
+        std::filesystem::temp_directory_path() /
+        ("qv-plugins-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder);
     return folder;
   }
@@ -41,7 +42,8 @@ TEST_F(PluginManagerTest, BrokenModulesAreRefusedByNameAndReason) {
   std::ofstream(folder / "garbage.so") << "this is not a shared object";
   std::ofstream(folder / "empty.so");
   std::ofstream(folder / "notes.txt") << "ignored: not a module file name";
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(QV_TEST_PLUGINS_DIR) / "broken")) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(QV_TEST_PLUGINS_DIR) / "broken")) {
     std::filesystem::copy_file(entry.path(), folder / entry.path().filename(),
                                std::filesystem::copy_options::overwrite_existing);
   }
@@ -53,9 +55,12 @@ TEST_F(PluginManagerTest, BrokenModulesAreRefusedByNameAndReason) {
   for (const auto& result : results) errors[result.file.filename().string()] = result.error;
   EXPECT_EQ(errors.size(), 6u);
   EXPECT_EQ(errors["QV17_Pivora.so"], "");
-  EXPECT_NE(errors["garbage.so"].find("not a plug-in module"), std::string::npos) << errors["garbage.so"];
-  EXPECT_NE(errors["empty.so"].find("not a plug-in module"), std::string::npos) << errors["empty.so"];
-  EXPECT_NE(errors["QVTest_bad-kind.so"].find("SPEX"), std::string::npos) << errors["QVTest_bad-kind.so"];
+  EXPECT_NE(errors["garbage.so"].find("not a plug-in module"), std::string::npos)
+      << errors["garbage.so"];
+  EXPECT_NE(errors["empty.so"].find("not a plug-in module"), std::string::npos)
+      << errors["empty.so"];
+  EXPECT_NE(errors["QVTest_bad-kind.so"].find("SPEX"), std::string::npos)
+      << errors["QVTest_bad-kind.so"];
   EXPECT_NE(errors["QVTest_bad-version.so"].find("version is 3"), std::string::npos)
       << errors["QVTest_bad-version.so"];
   EXPECT_EQ(errors["QVTest_bad-entry.so"], "entry point 'PluginMian' not found");

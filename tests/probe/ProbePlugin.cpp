@@ -68,17 +68,22 @@ class MultiArrowToolPlugin : public Plugin {
     sADMBasic->GetIndexString(pluginRef, 16200, 1, text, sizeof text);
     const auto code = static_cast<ASErr>(std::strtoul(text, nullptr, 16));
     switch (static_cast<int>(message->cursor.h)) {
-      case 1: throw std::runtime_error("probe");
-      case 2: throw ai::Error(code);
-      case 3: return code;
-      case 4: return kUnhandledMsgErr;
+      case 1:
+        throw std::runtime_error("probe");
+      case 2:
+        throw ai::Error(code);
+      case 3:
+        return code;
+      case 4:
+        return kUnhandledMsgErr;
       case 5: {
         char name[8];
         const int32_t full = GetPluginName(name, sizeof name);
         Trace(full == 12 ? name : "wrong length");
         return kNoErr;
       }
-      default: return kNoErr;
+      default:
+        return kNoErr;
     }
   }
 
