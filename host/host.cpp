@@ -38,7 +38,8 @@ const char* stateName(ModuleState state) {
   return "unknown";
 }
 
-Host::Host(HostOptions options) : options_(options) {
+Host::Host(HostOptions options)
+    : options_(options), document_(std::make_unique<Document>(612, 792)), random_(options.seed) {
   if (gActive != nullptr) {
     std::fputs("qvhost: a second host was made while one is active\n", stderr);
     std::abort();
@@ -221,6 +222,59 @@ void Host::forgetRegistrations(const PluginModule& module) {
   tools_.removeOwnedBy(&module);
   menus_.removeOwnedBy(&module);
   std::erase_if(notifiers_, [&module](const Notifier& n) { return n.owner == &module; });
+}
+
+void Host::setDocument(std::unique_ptr<Document> document) { document_ = std::move(document); }
+
+AIReal Host::nextRandom() {
+  ++draws_;
+  if (!scripted_.empty()) {
+    const AIReal value = scripted_.front();
+    scripted_.pop_front();
+    return value;
+  }
+  // 24 random bits: every value is exact in a float and below 1.
+  return static_cast<AIReal>(random_() >> 8) / static_cast<AIReal>(1u << 24);
+}
+
+void Host::seedRandom(uint32_t seed) {
+  random_.seed(seed);
+  scripted_.clear();
+}
+
+namespace {
+AIToolHandle toolOf(ToolRegistry& tools, const PluginModule& module) {
+  for (const Tool& tool : tools.tools()) {
+    if (tool.owner == &module) return tool.handle;
+  }
+  return nullptr;
+}
+}  // namespace
+
+SPErr Host::mouseDown(PluginModule& module, const DragEvent& event) {
+  document_->beginGesture();
+  phase_ = GesturePhase::MouseDown;
+  modifiers_ = event.modifiers;
+  return sendTool(module, kSelectorAIToolMouseDown, event.point, event.pressure,
+                  toolOf(tools_, module));
+}
+
+SPErr Host::mouseDrag(PluginModule& module, const DragEvent& event) {
+  phase_ = GesturePhase::Drag;
+  modifiers_ = event.modifiers;
+  return sendTool(module, kSelectorAIToolMouseDrag, event.point, event.pressure,
+                  toolOf(tools_, module));
+}
+
+SPErr Host::mouseUp(PluginModule& module, const DragEvent& event) {
+  phase_ = GesturePhase::MouseUp;
+  modifiers_ = event.modifiers;
+  const SPErr error = sendTool(module, kSelectorAIToolMouseUp, event.point, event.pressure,
+                               toolOf(tools_, module));
+  document_->endGesture();
+  phase_ = GesturePhase::None;
+  modifiers_ = 0;
+  return error;
 }
 
 SPErr Host::startup(PluginModule& module) {

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <filesystem>
+#include <deque>
 #include <memory>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "AINotifier.h"
 #include "AITool.h"
 #include "adm/front_end_log.h"
+#include "document/document.h"
 #include "adm/icon_store.h"
 #include "pica/block_allocator.h"
 #include "pica/plugin_module.h"
@@ -34,6 +37,18 @@ struct HostOptions {
   bool reverseStartOrder = false;
   // Whether the system reports pen pressure.
   bool systemHasPressure = false;
+  // Seed of the one random source (FloatRnd); fixed so that a script gives the same result.
+  uint32_t seed = 17;
+};
+
+// Where the current gesture is: the Undo Suite reverts during a drag, keeps at mouse up.
+enum class GesturePhase { None, MouseDown, Drag, MouseUp };
+
+// One event of a drag: the cursor in document coordinates, the keys held, the pen pressure.
+struct DragEvent {
+  AIRealPoint point{};
+  int32_t modifiers = 0;
+  AIToolPressure pressure = 0;
 };
 
 // What loading one file gave: the module, or why there is none.
@@ -88,6 +103,28 @@ class Host {
   // Picks a menu item as a user would: "AI Menu"/"AI Go" to the module that added it.
   SPErr pickMenuItem(AIMenuItemHandle item);
 
+  // A gesture with a module's tool as the host drives it: "AI Mouse Down" opens the undo
+  // journal, each "AI Mouse Drag" carries its keys and pressure, "AI Mouse Up" closes the
+  // journal and keeps the gesture as one step of the undo history.
+  SPErr mouseDown(PluginModule& module, const DragEvent& event);
+  SPErr mouseDrag(PluginModule& module, const DragEvent& event);
+  SPErr mouseUp(PluginModule& module, const DragEvent& event);
+  GesturePhase gesturePhase() const { return phase_; }
+  // The keys the tracker reports now.
+  int32_t modifiers() const { return modifiers_; }
+  void setModifiers(int32_t modifiers) { modifiers_ = modifiers; }
+
+  // The document the modules work on (a new one is 612 x 792 points).
+  Document& document() { return *document_; }
+  void setDocument(std::unique_ptr<Document> document);
+
+  // The random source: uniform in [0, 1). Values queued with scriptRandom come first, so a
+  // test can give the exact sequence of draws.
+  AIReal nextRandom();
+  void seedRandom(uint32_t seed);
+  void scriptRandom(std::vector<AIReal> draws) { scripted_.assign(draws.begin(), draws.end()); }
+  uint64_t randomDraws() const { return draws_; }
+
   const std::vector<std::unique_ptr<PluginModule>>& modules() const { return modules_; }
   PluginModule* find(const std::string& name) const;
   PluginModule* moduleFor(SPPluginRef ref) const;
@@ -133,6 +170,12 @@ class Host {
   FrontEndLog frontEnd_;
   std::vector<AIAppContextHandle> contexts_;
   std::vector<std::string> misuse_;
+  std::unique_ptr<Document> document_;
+  GesturePhase phase_ = GesturePhase::None;
+  int32_t modifiers_ = 0;
+  std::mt19937 random_;
+  std::deque<AIReal> scripted_;
+  uint64_t draws_ = 0;
 };
 
 }  // namespace qv::host

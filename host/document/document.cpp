@@ -1,0 +1,383 @@
+// The document's tree operations, bounds, transforms, selection and undo journal.
+#include "document.h"
+
+#include <algorithm>
+
+#include "pica/handle_table.h"
+
+namespace qv::host {
+
+AIColor grayColor(AIReal gray) {
+  AIColor color{};
+  color.kind = kGrayColor;
+  color.c.g.gray = gray;
+  return color;
+}
+AIColor rgbColor(AIReal red, AIReal green, AIReal blue) {
+  AIColor color{};
+  color.kind = kThreeColor;
+  color.c.rgb = {red, green, blue};
+  return color;
+}
+AIColor cmykColor(AIReal cyan, AIReal magenta, AIReal yellow, AIReal black) {
+  AIColor color{};
+  color.kind = kFourColor;
+  color.c.f = {cyan, magenta, yellow, black};
+  return color;
+}
+AIColor noColor() {
+  AIColor color{};
+  color.kind = kNoneColor;
+  return color;
+}
+
+AIPathStyle defaultPathStyle() {
+  AIPathStyle style{};
+  style.fillPaint = true;
+  style.fill.color = grayColor(1);
+  style.strokePaint = false;
+  style.stroke.color = noColor();
+  style.stroke.width = 1;
+  style.stroke.miterLimit = 4;
+  return style;
+}
+
+namespace {
+std::vector<Swatch> defaultSwatches() {
+  Swatch registration{"[Registration]", cmykColor(1, 1, 1, 1)};
+  return {
+      {"[None]", noColor()},
+      registration,
+      {"White", grayColor(0)},
+      {"Black", grayColor(1)},
+      {"Gray 25%", grayColor(0.25f)},
+      {"Gray 50%", grayColor(0.5f)},
+      {"Gray 75%", grayColor(0.75f)},
+      {"Red", rgbColor(1, 0, 0)},
+      {"Orange", rgbColor(1, 0.5f, 0)},
+      {"Yellow", rgbColor(1, 0.9f, 0)},
+      {"Green", rgbColor(0, 0.6f, 0.2f)},
+      {"Teal", rgbColor(0, 0.5f, 0.5f)},
+      {"Blue", rgbColor(0.1f, 0.3f, 0.9f)},
+      {"Violet", rgbColor(0.5f, 0.2f, 0.8f)},
+      {"Cyan", cmykColor(1, 0, 0, 0)},
+      {"Magenta", cmykColor(0, 1, 0, 0)},
+      {"Process Yellow", cmykColor(0, 0, 1, 0)},
+      {"Brown", cmykColor(0.3f, 0.6f, 0.9f, 0.3f)},
+  };
+}
+}  // namespace
+
+Document::Document(AIReal width, AIReal height)
+    : width_(width), height_(height), swatches_(defaultSwatches()) {
+  Layer first;
+  first.handle = reinterpret_cast<AILayerHandle>(nextHandleValue());
+  first.name = "Layer 1";
+  layers_.push_back(first);
+  current_ = first.handle;
+}
+
+Document::~Document() = default;
+
+Art* Document::find(AIArtHandle handle) const {
+  const auto it = art_.find(handle);
+  if (it == art_.end() || it->second->disposed) return nullptr;
+  return it->second.get();
+}
+
+Layer* Document::layer(AILayerHandle handle) {
+  for (Layer& layer : layers_) {
+    if (layer.handle == handle) return &layer;
+  }
+  return nullptr;
+}
+
+std::vector<Art*>& Document::list(const Container& where) {
+  if (where.art != nullptr) return where.art->children;
+  return layer(where.layer)->art;
+}
+
+std::size_t Document::indexIn(const Container& where, const Art* art) {
+  const auto& items = list(where);
+  return static_cast<std::size_t>(std::find(items.begin(), items.end(), art) - items.begin());
+}
+
+void Document::attach(Art& art, const Container& where, std::size_t index) {
+  auto& items = list(where);
+  items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min(index, items.size())), &art);
+  art.container = where;
+}
+
+std::size_t Document::detach(Art& art) {
+  auto& items = list(art.container);
+  const auto it = std::find(items.begin(), items.end(), &art);
+  const auto index = static_cast<std::size_t>(it - items.begin());
+  if (it != items.end()) items.erase(it);
+  return index;
+}
+
+std::optional<std::pair<Container, std::size_t>> Document::place(int16_t paintOrder,
+                                                                  const Art* prep) {
+  const Container current{current_, nullptr};
+  switch (paintOrder) {
+    case kPlaceAboveAll: return std::pair{current, list(current).size()};
+    case kPlaceBelowAll: return std::pair{current, std::size_t{0}};
+    default: break;
+  }
+  if (prep == nullptr || prep->disposed) return std::nullopt;
+  switch (paintOrder) {
+    case kPlaceAbove: return std::pair{prep->container, indexIn(prep->container, prep) + 1};
+    case kPlaceBelow: return std::pair{prep->container, indexIn(prep->container, prep)};
+    case kPlaceInsideOnTop:
+      if (prep->children.empty() && prep->type != kGroupArt && prep->type != kCompoundPathArt) break;
+      return std::pair{Container{nullptr, const_cast<Art*>(prep)}, prep->children.size()};
+    case kPlaceInsideOnBottom:
+      if (prep->children.empty() && prep->type != kGroupArt && prep->type != kCompoundPathArt) break;
+      return std::pair{Container{nullptr, const_cast<Art*>(prep)}, std::size_t{0}};
+    default: break;
+  }
+  return std::nullopt;
+}
+
+void Document::record(Entry::Kind kind, Art* art, Container from, std::size_t index) {
+  if (!journaling_) return;
+  Entry& entry = journal_.emplace_back();
+  entry.kind = kind;
+  entry.art = art;
+  entry.from = from;
+  entry.index = index;
+}
+
+Art& Document::create(int16_t type, Container where) {
+  if (where.layer == nullptr && where.art == nullptr) where.layer = current_;
+  auto owned = std::make_unique<Art>();
+  Art& art = *owned;
+  art.handle = reinterpret_cast<AIArtHandle>(nextHandleValue());
+  art.type = type;
+  art.style = defaultPathStyle();
+  art_.emplace(art.handle, std::move(owned));
+  attach(art, where, list(where).size());
+  if (journaling_) {
+    created_.insert(&art);
+    record(Entry::Created, &art);
+  }
+  return art;
+}
+
+void Document::copyContent(Art& to, const Art& from) {
+  to.type = from.type;
+  to.id = from.id;
+  to.segments = from.segments;
+  to.segmentSelection = from.segmentSelection;
+  to.closed = from.closed;
+  to.style = from.style;
+  to.fillPaint = from.fillPaint;
+  to.strokePaint = from.strokePaint;
+  to.opacity = from.opacity;
+  to.blendMode = from.blendMode;
+  to.tags = from.tags;
+  to.selected = from.selected;
+  to.locked = from.locked;
+  to.hidden = from.hidden;
+  to.element = from.element;
+  to.elementBounds = from.elementBounds;
+  to.matrix = from.matrix;
+  to.envelope = from.envelope;
+  to.warp = from.warp;
+}
+
+Art& Document::copyTree(const Art& source, const Container& where, std::size_t index) {
+  auto owned = std::make_unique<Art>();
+  Art& copy = *owned;
+  copy.handle = reinterpret_cast<AIArtHandle>(nextHandleValue());
+  copyContent(copy, source);
+  copy.id.clear();  // ids name one element
+  copy.selected = false;
+  std::fill(copy.segmentSelection.begin(), copy.segmentSelection.end(), kSegmentNotSelected);
+  art_.emplace(copy.handle, std::move(owned));
+  attach(copy, where, index);
+  if (journaling_) created_.insert(&copy);
+  for (const Art* child : source.children) {
+    copyTree(*child, Container{nullptr, &copy}, copy.children.size());
+  }
+  return copy;
+}
+
+Art* Document::duplicate(const Art& source, int16_t paintOrder, const Art* prep) {
+  const auto where = place(paintOrder, prep);
+  if (!where) return nullptr;
+  Art& copy = copyTree(source, where->first, where->second);
+  record(Entry::Created, &copy);
+  return &copy;
+}
+
+bool Document::reorder(Art& art, int16_t paintOrder, const Art* prep) {
+  if (prep == &art) return false;
+  const Container from = art.container;
+  const std::size_t index = detach(art);
+  const auto where = place(paintOrder, prep);
+  if (!where) {
+    attach(art, from, index);
+    return false;
+  }
+  attach(art, where->first, where->second);
+  record(Entry::Moved, &art, from, index);
+  return true;
+}
+
+void Document::dispose(Art& art) {
+  const Container from = art.container;
+  const std::size_t index = detach(art);
+  auto mark = [](auto& self, Art& a) -> void {
+    a.disposed = true;
+    for (Art* child : a.children) self(self, *child);
+  };
+  mark(mark, art);
+  if (journaling_) {
+    record(Entry::Disposed, &art, from, index);
+  } else if (history_.empty()) {
+    destroy(art);
+  }
+}
+
+void Document::destroy(Art& art) {
+  for (Art* child : std::vector<Art*>(art.children)) destroy(*child);
+  if (!art.disposed) detach(art);
+  created_.erase(&art);
+  changed_.erase(&art);
+  art_.erase(art.handle);
+}
+
+Art& Document::edit(Art& art) {
+  if (journaling_ && created_.count(&art) == 0 && changed_.insert(&art).second) {
+    record(Entry::Changed, &art);
+    journal_.back().before = std::make_unique<Art>();
+    copyContent(*journal_.back().before, art);
+  }
+  return art;
+}
+
+AILayerHandle Document::insertLayer(AILayerHandle reference, int16_t paintOrder) {
+  std::size_t index = layers_.size();
+  if (paintOrder == kPlaceBelowAll) {
+    index = 0;
+  } else if (paintOrder == kPlaceAbove || paintOrder == kPlaceBelow) {
+    const auto it = std::find_if(layers_.begin(), layers_.end(),
+                                 [reference](const Layer& l) { return l.handle == reference; });
+    if (it == layers_.end()) return nullptr;
+    index = static_cast<std::size_t>(it - layers_.begin()) + (paintOrder == kPlaceAbove ? 1 : 0);
+  } else if (paintOrder != kPlaceAboveAll) {
+    return nullptr;
+  }
+  Layer added;
+  added.handle = reinterpret_cast<AILayerHandle>(nextHandleValue());
+  added.name = "Layer " + std::to_string(layers_.size() + 1);
+  layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(index), added);
+  if (journaling_) {
+    record(Entry::LayerCreated, nullptr);
+    journal_.back().layer = added.handle;
+    journal_.back().previousCurrent = current_;
+  }
+  current_ = added.handle;
+  return added.handle;
+}
+
+Bounds Document::bounds(const Art& art) const {
+  Bounds result;
+  if (!art.children.empty()) {
+    for (const Art* child : art.children) result.add(bounds(*child));
+    return result;
+  }
+  if (!art.element.empty()) {
+    const AIRealRect& r = art.elementBounds;
+    for (const AIRealPoint corner : {AIRealPoint{r.left, r.top}, AIRealPoint{r.right, r.top},
+                                     AIRealPoint{r.left, r.bottom}, AIRealPoint{r.right, r.bottom}}) {
+      result.add(apply(art.matrix, corner));
+    }
+    return result;
+  }
+  return pathBounds(art.segments, art.closed);
+}
+
+void Document::transform(Art& art, const AIRealMatrix& m, AIReal lineScale, int32_t flags) {
+  edit(art);
+  for (AIPathSegment& segment : art.segments) {
+    segment.p = apply(m, segment.p);
+    segment.in = apply(m, segment.in);
+    segment.out = apply(m, segment.out);
+  }
+  if (!art.element.empty()) art.matrix = concat(art.matrix, m);
+  if ((flags & kScaleLines) != 0) art.style.stroke.width *= lineScale;
+  for (Art* child : art.children) transform(*child, m, lineScale, flags);
+}
+
+void Document::select(Art& art, bool selected) {
+  art.selected = selected;
+  std::fill(art.segmentSelection.begin(), art.segmentSelection.end(),
+            selected ? int16_t{kSegmentPointSelected} : int16_t{kSegmentNotSelected});
+  for (Art* child : art.children) select(*child, selected);
+}
+
+void Document::deselectAll() {
+  for (Layer& layer : layers_) {
+    for (Art* art : layer.art) select(*art, false);
+  }
+}
+
+void Document::beginGesture() {
+  journaling_ = true;
+  journal_.clear();
+  created_.clear();
+  changed_.clear();
+}
+
+void Document::revert(Journal& journal) {
+  for (auto it = journal.rbegin(); it != journal.rend(); ++it) {
+    Entry& entry = *it;
+    switch (entry.kind) {
+      case Entry::Created: destroy(*entry.art); break;
+      case Entry::Changed: copyContent(*entry.art, *entry.before); break;
+      case Entry::Moved:
+        detach(*entry.art);
+        attach(*entry.art, entry.from, entry.index);
+        break;
+      case Entry::Disposed: {
+        auto revive = [](auto& self, Art& a) -> void {
+          a.disposed = false;
+          for (Art* child : a.children) self(self, *child);
+        };
+        revive(revive, *entry.art);
+        attach(*entry.art, entry.from, entry.index);
+        break;
+      }
+      case Entry::LayerCreated:
+        std::erase_if(layers_, [&entry](const Layer& l) { return l.handle == entry.layer; });
+        current_ = entry.previousCurrent;
+        break;
+    }
+  }
+  journal.clear();
+}
+
+void Document::revertGesture() {
+  revert(journal_);
+  created_.clear();
+  changed_.clear();
+}
+
+void Document::endGesture() {
+  if (!journal_.empty()) history_.push_back(std::move(journal_));
+  journal_.clear();
+  created_.clear();
+  changed_.clear();
+  journaling_ = false;
+}
+
+bool Document::undoLastStep() {
+  if (history_.empty() || journaling_) return false;
+  revert(history_.back());
+  history_.pop_back();
+  return true;
+}
+
+}  // namespace qv::host
