@@ -11,5 +11,7 @@ namespace qv::app {
 int runPluginsCommand(const std::filesystem::path& pluginsFolder);
 // Picks module `name`'s entry in the shared about submenu and prints the about box shown.
 int runAboutCommand(const std::filesystem::path& pluginsFolder, const std::string& name);
+// Runs a script file; the first fault stops it with a message naming the step.
+int runRunCommand(const std::filesystem::path& pluginsFolder, const std::filesystem::path& script);
 
 }  // namespace qv::app

@@ -19,8 +19,13 @@ int main(int argc, char** argv) {
   auto* aboutCommand = app.add_subcommand("about", "Show a module's about box");
   aboutCommand->add_option("NAME", aboutName, "Plug-in name, e.g. QV17_Tessaly1")->required();
 
+  std::string scriptFile;
+  auto* runCommand = app.add_subcommand("run", "Run a script of steps (see docs/scripts.md)");
+  runCommand->add_option("SCRIPT", scriptFile, "Script file (JSON)")->required();
+
   CLI11_PARSE(app, argc, argv);
   if (*pluginsCommand) return qv::app::runPluginsCommand(plugins);
   if (*aboutCommand) return qv::app::runAboutCommand(plugins, aboutName);
+  if (*runCommand) return qv::app::runRunCommand(plugins, scriptFile);
   return 1;
 }

@@ -6,6 +6,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libfmt-dev
+  libpugixml-dev libcairo2-dev librsvg2-dev
+  openclipart-svg librsvg2-tests
 )
 
 missing=()
