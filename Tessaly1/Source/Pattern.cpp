@@ -1,41 +1,17 @@
 // The pattern popup's mirror tiles: up to three reflected duplicates of a member across the
 // vertical and horizontal lines through a point and across the point itself. Touches the
 // member's duplicates only.
+#include "CopyTools.hpp"
+#include "Pipeline.hpp"
 #include "Styling.hpp"
 #include "SuitePointers.hpp"
 
 namespace {
 
-constexpr char kTag[] = "tessaly";
 constexpr int32_t kGeometryOnly = 1;
 
-AIErr Centre(AIArtHandle art, AIRealPoint& centre) {
-  AIRealRect bounds{};
-  if (const AIErr error = sAIArt->GetArtBounds(art, &bounds)) return error;
-  centre = {bounds.left + (bounds.right - bounds.left) / 2,
-            bounds.bottom + (bounds.top - bounds.bottom) / 2};
-  return kNoErr;
-}
-
-AIErr TagAndTransform(AIArtHandle path, const AIRealMatrix& matrix) {
-  sAITag->SetTag(path, kTag, "string", kTag);
-  return sAITransformArt->TransformArt(path, &matrix, 1.0f, kGeometryOnly);
-}
-
-// Applies the matrix to an object: to each child path of a compound path, else to itself.
 AIErr ApplyMatrix(AIArtHandle art, const AIRealMatrix& matrix) {
-  int16_t type = kUnknownArt;
-  sAIArt->GetArtType(art, &type);
-  if (type != kCompoundPathArt) return TagAndTransform(art, matrix);
-  AIArtHandle child = nullptr;
-  if (const AIErr error = sAIArt->GetArtFirstChild(art, &child)) return error;
-  while (child != nullptr) {
-    if (const AIErr error = TagAndTransform(child, matrix)) return error;
-    AIArtHandle next = nullptr;
-    if (const AIErr error = sAIArt->GetArtSibling(child, &next)) return error;
-    child = next;
-  }
-  return kNoErr;
+  return ornix::TagAndTransformObject(art, matrix, kGeometryOnly);
 }
 
 // Moves an object by (dx, dy), written as the tile's translations about its centre c.
@@ -50,7 +26,7 @@ AIErr Move(AIArtHandle art, AIRealPoint c, AIReal dx, AIReal dy) {
 // Scales an object about its own centre.
 AIErr ScaleInPlace(AIArtHandle art, AIReal sh, AIReal sv) {
   AIRealPoint c{};
-  if (const AIErr error = Centre(art, c)) return error;
+  if (const AIErr error = ornix::BoundsCentre(art, c)) return error;
   AIRealMatrix matrix{};
   sAIRealMath->AIRealMatrixSetTranslate(&matrix, -c.h, -c.v);
   sAIRealMath->AIRealMatrixConcatScale(&matrix, sh, sv);
@@ -66,7 +42,7 @@ AIErr patternoptions(AIArtHandle member, int beneath, AIReal x, AIReal y, int mo
   AIArtHandle a = nullptr;
   if (const AIErr error = sAIArt->DuplicateArt(member, order, member, &a)) return error;
   AIRealPoint c{};
-  if (const AIErr error = Centre(a, c)) return error;
+  if (const AIErr error = ornix::BoundsCentre(a, c)) return error;
   if (const AIErr error = Move(a, c, 2 * (x - c.h), 0)) return error;
   if (mode == 4) return ScaleInPlace(a, -1, 1);
 
