@@ -11,7 +11,11 @@ namespace qv::app {
 int runPluginsCommand(const std::filesystem::path& pluginsFolder);
 // Picks module `name`'s entry in the shared about submenu and prints the about box shown.
 int runAboutCommand(const std::filesystem::path& pluginsFolder, const std::string& name);
-// Runs a script file; the first fault stops it with a message naming the step.
-int runRunCommand(const std::filesystem::path& pluginsFolder, const std::filesystem::path& script);
+// Runs a script file; the first fault stops it with a message naming the step. Relative save
+// names go into `outputFolder` (the script's folder when empty).
+int runRunCommand(const std::filesystem::path& pluginsFolder, const std::filesystem::path& script,
+                  const std::filesystem::path& outputFolder);
+// Selects module `name`'s tool and prints the dialogs it then holds, with every item's state.
+int runPaletteCommand(const std::filesystem::path& pluginsFolder, const std::string& name);
 
 }  // namespace qv::app

@@ -22,10 +22,19 @@ int main(int argc, char** argv) {
   std::string scriptFile;
   auto* runCommand = app.add_subcommand("run", "Run a script of steps (see docs/scripts.md)");
   runCommand->add_option("SCRIPT", scriptFile, "Script file (JSON)")->required();
+  std::string outputFolder;
+  runCommand->add_option("--out", outputFolder,
+                         "Folder for the files the script saves (default: the script's folder)");
+
+  std::string paletteName;
+  auto* paletteCommand =
+      app.add_subcommand("palette", "Select a module's tool and print the palette it makes");
+  paletteCommand->add_option("PLUGIN", paletteName, "Plug-in name, e.g. QV17_Tessaly1")->required();
 
   CLI11_PARSE(app, argc, argv);
   if (*pluginsCommand) return qv::app::runPluginsCommand(plugins);
   if (*aboutCommand) return qv::app::runAboutCommand(plugins, aboutName);
-  if (*runCommand) return qv::app::runRunCommand(plugins, scriptFile);
+  if (*runCommand) return qv::app::runRunCommand(plugins, scriptFile, outputFolder);
+  if (*paletteCommand) return qv::app::runPaletteCommand(plugins, paletteName);
   return 1;
 }

@@ -8,13 +8,16 @@
 
 namespace qv::app {
 
-int runRunCommand(const std::filesystem::path& pluginsFolder, const std::filesystem::path& file) {
+int runRunCommand(const std::filesystem::path& pluginsFolder, const std::filesystem::path& file,
+                  const std::filesystem::path& outputFolder) {
   const ScriptLoad load = readScript(file);
   if (!load.script) {
     fmt::print(stderr, "qvhost: {}\n", load.error);
     return 2;
   }
-  const RunOutcome outcome = runScript(*load.script, pluginsFolder, std::cerr);
+  const RunOutcome outcome =
+      runScript(*load.script, pluginsFolder,
+                outputFolder.empty() ? load.script->folder : outputFolder, std::cerr);
   if (!outcome.ok) {
     fmt::print(stderr, "qvhost: {}: {}\n", file.string(), outcome.error);
     return 1;

@@ -12,8 +12,8 @@
 namespace qv::app {
 
 // Null and `error` set when the file cannot be read; warnings go to `log`.
-std::unique_ptr<host::Document> openDocument(const std::filesystem::path& file,
-                                             std::string& error, std::ostream& log);
+std::unique_ptr<host::Document> openDocument(const std::filesystem::path& file, std::string& error,
+                                             std::ostream& log);
 // "" on success, else the reason.
 std::string saveDocument(const host::Document& document, const std::filesystem::path& file);
 

@@ -38,7 +38,7 @@ struct DragStep {
 };
 struct UndoStep {};
 struct SaveStep {
-  std::filesystem::path file;
+  std::filesystem::path file;  // as written; a relative name goes into the output folder
 };
 
 using Step = std::variant<SelectStep, ToolStep, SetStep, DragStep, UndoStep, SaveStep>;

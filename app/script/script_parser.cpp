@@ -61,8 +61,8 @@ std::vector<int32_t> keysPerEvent(const json& drag, std::size_t events, const st
   const json& value = drag["keys"];
   if (value.is_array() && !value.empty() && value[0].is_array()) {
     if (value.size() != events) {
-      fail(where, "keys: " + std::to_string(value.size()) + " lists for " +
-                      std::to_string(events) + " drag events");
+      fail(where, "keys: " + std::to_string(value.size()) + " lists for " + std::to_string(events) +
+                      " drag events");
     }
     for (std::size_t i = 0; i < events; ++i) result[i] = keys(value[i], where + " keys");
     return result;
@@ -71,7 +71,8 @@ std::vector<int32_t> keysPerEvent(const json& drag, std::size_t events, const st
   return result;
 }
 
-std::vector<int32_t> pressurePerEvent(const json& drag, std::size_t events, const std::string& where) {
+std::vector<int32_t> pressurePerEvent(const json& drag, std::size_t events,
+                                      const std::string& where) {
   std::vector<int32_t> result(events, 0);
   if (!drag.contains("pressure")) return result;
   auto one = [&](const json& value) {
@@ -260,8 +261,9 @@ Script parse(const json& root, const std::filesystem::path& folder) {
         } else if (kind == "undo") {
           script.steps.emplace_back(UndoStep{});
         } else if (kind == "save") {
-          if (!body.is_string() || body.get<std::string>().empty()) fail(where, "a file name expected");
-          const std::filesystem::path file = folder / body.get<std::string>();
+          if (!body.is_string() || body.get<std::string>().empty())
+            fail(where, "a file name expected");
+          const std::filesystem::path file = body.get<std::string>();
           const std::string extension = file.extension().string();
           if (extension != ".svg" && extension != ".png" && extension != ".json") {
             fail(where, "the file name must end in .svg, .png or .json");

@@ -21,8 +21,8 @@ struct StepError : std::runtime_error {
 
 class Runner {
  public:
-  Runner(const Script& script, host::Host& host, std::ostream& log)
-      : script_(script), host_(host), log_(log) {}
+  Runner(host::Host& host, const std::filesystem::path& outputFolder, std::ostream& log)
+      : host_(host), outputFolder_(outputFolder), log_(log) {}
 
   void run(const Step& step) {
     std::visit([this](const auto& s) { apply(s); }, step);
@@ -111,15 +111,16 @@ class Runner {
   }
 
   void apply(const SaveStep& step) {
-    const std::string error = saveDocument(document(), step.file);
+    const std::filesystem::path file = outputFolder_ / step.file;
+    const std::string error = saveDocument(document(), file);
     if (!error.empty()) throw StepError(error);
-    fmt::print(log_, "wrote {}\n", step.file.string());
+    fmt::print(log_, "wrote {}\n", file.string());
   }
 
   void check(SPErr error, const std::string& what) {
     if (error != kNoErr) {
-      throw StepError(fmt::format("{} answered {} at {}", tool_->name(),
-                                  host::describeError(error), what));
+      throw StepError(
+          fmt::format("{} answered {} at {}", tool_->name(), host::describeError(error), what));
     }
   }
 
@@ -130,18 +131,21 @@ class Runner {
       const host::FrontEndEvent& event = events[shown_];
       const std::string who = event.module != nullptr ? event.module->name() : "host";
       switch (event.kind) {
-        case host::FrontEndKind::ErrorAlert: fmt::print(log_, "{} alert: {}\n", who, event.text); break;
+        case host::FrontEndKind::ErrorAlert:
+          fmt::print(log_, "{} alert: {}\n", who, event.text);
+          break;
         case host::FrontEndKind::AboutAlert:
         case host::FrontEndKind::AboutBox:
           fmt::print(log_, "{} about: {} {}\n", who, event.title, event.text);
           break;
-        case host::FrontEndKind::Cursor: break;
+        case host::FrontEndKind::Cursor:
+          break;
       }
     }
   }
 
-  const Script& script_;
   host::Host& host_;
+  std::filesystem::path outputFolder_;
   std::ostream& log_;
   host::PluginModule* tool_ = nullptr;
   std::size_t shown_ = 0;
@@ -150,7 +154,7 @@ class Runner {
 }  // namespace
 
 RunOutcome runScript(const Script& script, const std::filesystem::path& pluginsFolder,
-                     std::ostream& log) {
+                     const std::filesystem::path& outputFolder, std::ostream& log) {
   host::HostOptions options;
   options.systemHasPressure = script.pressure;
   options.seed = script.seed;
@@ -172,7 +176,7 @@ RunOutcome runScript(const Script& script, const std::filesystem::path& pluginsF
     for (const Swatch& swatch : *script.swatches) swatches.push_back({swatch.name, swatch.color});
   }
 
-  Runner runner(script, host, log);
+  Runner runner(host, outputFolder, log);
   for (std::size_t i = 0; i < script.steps.size(); ++i) {
     try {
       runner.run(script.steps[i]);

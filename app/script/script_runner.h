@@ -15,8 +15,9 @@ struct RunOutcome {
   std::string error;  // names the step: "step 4 (drag): ..."
 };
 
-// Progress and what the modules showed go to `log`.
+// Progress and what the modules showed go to `log`; relative save names go into
+// `outputFolder`.
 RunOutcome runScript(const Script& script, const std::filesystem::path& pluginsFolder,
-                     std::ostream& log);
+                     const std::filesystem::path& outputFolder, std::ostream& log);
 
 }  // namespace qv::app
