@@ -169,6 +169,7 @@ Holdings Host::holdings(const PluginModule& module) const {
   held.blocks = memory_.blocks(&module);
   held.bytes = memory_.bytes(&module);
   held.strings = strings_.heldBy(&module);
+  held.handles = memoryHandles_.heldBy(&module);
   held.suites = suites_.heldTotal(&module);
   return held;
 }
@@ -222,6 +223,7 @@ void Host::forgetRegistrations(const PluginModule& module) {
   tools_.removeOwnedBy(&module);
   menus_.removeOwnedBy(&module);
   std::erase_if(notifiers_, [&module](const Notifier& n) { return n.owner == &module; });
+  dialogs_.removeOwnedBy(&module);
 }
 
 void Host::setDocument(std::unique_ptr<Document> document) { document_ = std::move(document); }
@@ -339,7 +341,8 @@ SPErr Host::unload(PluginModule& module) {
   if (module.state != ModuleState::Running) return kSPMisuseError;
   const SPErr error = sendInterface(module, kSPAccessCaller, kSPAccessUnloadSelector);
   module.state = ModuleState::Unloaded;
-  if (module.accessRefs == 0) unloadCode(module);
+  // A dialog keeps the code: its procedures point into it.
+  if (module.accessRefs == 0 && dialogs_.dialogsOf(&module).empty()) unloadCode(module);
   return error;
 }
 

@@ -17,10 +17,12 @@
 #include "AIMenu.h"
 #include "AINotifier.h"
 #include "AITool.h"
+#include "adm/dialog_manager.h"
 #include "adm/front_end_log.h"
 #include "document/document.h"
 #include "adm/icon_store.h"
 #include "pica/block_allocator.h"
+#include "pica/memory_handles.h"
 #include "pica/plugin_module.h"
 #include "pica/suite_registry.h"
 #include "shell/menu_model.h"
@@ -63,8 +65,9 @@ struct Holdings {
   std::size_t blocks = 0;
   std::size_t bytes = 0;
   std::size_t strings = 0;
+  std::size_t handles = 0;  // memory handles (AI MdMemory Suite)
   int suites = 0;
-  bool empty() const { return blocks == 0 && strings == 0 && suites == 0; }
+  bool empty() const { return blocks == 0 && strings == 0 && handles == 0 && suites == 0; }
 };
 
 class Host {
@@ -110,6 +113,8 @@ class Host {
   SPErr mouseDrag(PluginModule& module, const DragEvent& event);
   SPErr mouseUp(PluginModule& module, const DragEvent& event);
   GesturePhase gesturePhase() const { return phase_; }
+  // Sets the phase as a gesture would (tests that act without a module's tool).
+  void setGesturePhase(GesturePhase phase) { phase_ = phase; }
   // The keys the tracker reports now.
   int32_t modifiers() const { return modifiers_; }
   void setModifiers(int32_t modifiers) { modifiers_ = modifiers; }
@@ -130,17 +135,28 @@ class Host {
   PluginModule* moduleFor(SPPluginRef ref) const;
   // The module whose code is running now (null when the host itself calls).
   PluginModule* current() const { return calling_.empty() ? nullptr : calling_.back(); }
+  // Runs module code that the host calls outside a message (a dialog's procedures): the module
+  // is current meanwhile.
+  template <typename Code>
+  void callInto(PluginModule& module, Code&& code) {
+    calling_.push_back(&module);
+    code();
+    calling_.pop_back();
+  }
   bool codeIsLoaded(const PluginModule& module) const;
   Holdings holdings(const PluginModule& module) const;
 
   const SPBasicSuite* basicSuite() const;
   SuiteRegistry& suites() { return suites_; }
   BlockAllocator& memory() { return memory_; }
+  MemoryHandles& memoryHandles() { return memoryHandles_; }
   MenuModel& menus() { return menus_; }
   ToolRegistry& tools() { return tools_; }
   NotifierList& notifiers() { return notifiers_; }
   StringStore& strings() { return strings_; }
   IconStore& icons() { return icons_; }
+  adm::DialogManager& dialogs() { return dialogs_; }
+  const adm::DialogManager& dialogs() const { return dialogs_; }
   FrontEndLog& frontEnd() { return frontEnd_; }
   std::vector<AIAppContextHandle>& contexts() { return contexts_; }
   const HostOptions& options() const { return options_; }
@@ -154,7 +170,7 @@ class Host {
  private:
   bool loadCode(PluginModule& module, std::string& error);
   void unloadCode(PluginModule& module);
-  // A module whose object is gone takes its tools, notifiers and menu items with it.
+  // A module whose object is gone takes its tools, notifiers, menu items and dialogs with it.
   void forgetRegistrations(const PluginModule& module);
 
   HostOptions options_;
@@ -162,11 +178,13 @@ class Host {
   std::vector<PluginModule*> calling_;
   SuiteRegistry suites_;
   BlockAllocator memory_;
+  MemoryHandles memoryHandles_;
   MenuModel menus_;
   ToolRegistry tools_;
   NotifierList notifiers_;
   StringStore strings_;
   IconStore icons_;
+  adm::DialogManager dialogs_;
   FrontEndLog frontEnd_;
   std::vector<AIAppContextHandle> contexts_;
   std::vector<std::string> misuse_;

@@ -1,10 +1,15 @@
 // The copy tool's plug-in object and the module's two factory functions. Registers one host
-// tool, "Tessaly1 Tool", whose name, icons and cursor come from the module's resources.
+// tool, "Tessaly1 Tool", whose name, icons and cursor come from the module's resources;
+// creates the options palette at the first selection of the tool; runs a gesture: snapshot
+// at mouse down, the drag driver per event, release at mouse up.
 #include "MultiArrowToolPlugin.hpp"
 
 #include <cstring>
 #include <new>
 
+#include "DragDriver.hpp"
+#include "OptionsDialog.hpp"
+#include "Selection.hpp"
 #include "SuitePointers.hpp"
 
 namespace {
@@ -12,6 +17,13 @@ constexpr char kPluginName[] = "QV17_Tessaly1";
 constexpr char kAboutEntry[] = "QV17_Tessaly1...";
 constexpr char kAboutTitle[] = "About QV17_Tessaly1";
 constexpr int32_t kAddToolOptions = 1;
+constexpr char kOptionsDialogName[] = "QVTessaly1";
+// The palette's icons of kind 0 (normal) and 1 (selected): entries 1 and 2 of the icon list.
+struct PaletteIcon {
+  int32_t kind;
+  int32_t entry;
+};
+constexpr PaletteIcon kPaletteIcons[] = {{0, 1}, {1, 2}};
 }  // namespace
 
 Plugin* AllocatePlugin(SPPluginRef pluginRef) { return new MultiArrowToolPlugin(pluginRef); }
@@ -69,4 +81,49 @@ ASErr MultiArrowToolPlugin::AddTools(SPInterfaceMessage* /*message*/) {
   }
   ADMIconRef secondIcon = sADMIcon->GetFromResource(pluginRef, kToolIconListID, 2);
   return sTool->SetToolSecondIcon(tool, secondIcon);
+}
+
+ASErr MultiArrowToolPlugin::SelectTool(AIToolMessage* /*message*/) {
+  if (optionsDialog != nullptr) return kNoErr;
+  optionsDialog =
+      sADMDialog->Create(pluginRef, kOptionsDialogName, kOptionsDialogID,
+                         kADMTabbedFloatingDialogStyle, ornix::ToolPluginInitProc0, nullptr, 0);
+  if (optionsDialog == nullptr) return kNoErr;
+  for (const PaletteIcon& icon : kPaletteIcons) {
+    if (ADMIconRef loaded = sADMIcon->GetFromResource(pluginRef, kToolIconListID, icon.entry)) {
+      sADMDialog->SetIcon(optionsDialog, icon.kind, loaded);
+    }
+  }
+  return kNoErr;
+}
+
+ASErr MultiArrowToolPlugin::EditTool(AIToolMessage* /*message*/) {
+  // Before the first selection there is no palette to show.
+  if (ornix::dialogref != nullptr) sADMDialog->Show(ornix::dialogref, true);
+  return kNoErr;
+}
+
+ASErr MultiArrowToolPlugin::ToolMouseDown(AIToolMessage* message) {
+  using namespace ornix;
+  startingPoint = message->cursor;
+  resizeaccvalue_5 = 100.0f;
+  fadefillaccvalue_10 = 1.0f;
+  scalehvalue_10 = 1.0f;
+  scalevvalue_10 = 1.0f;
+  lastposition_10 = startingPoint;
+  count_10 = 0;
+  count = 0;
+  // Gives back a snapshot still held, then takes the new one; always 0 (a failed snapshot is
+  // an empty one).
+  get_selection();
+  return kNoErr;
+}
+
+ASErr MultiArrowToolPlugin::ToolMouseDrag(AIToolMessage* message) {
+  return ornix::tooldrag(message->cursor, message->pressure);
+}
+
+ASErr MultiArrowToolPlugin::ToolMouseUp(AIToolMessage* /*message*/) {
+  ornix::ReleaseSelection();
+  return sAIUndo->UndoChanges();
 }

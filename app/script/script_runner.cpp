@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "adm/control_change.h"
 #include "app/host_session.h"
 #include "document_files.h"
 #include "pica/error_text.h"
@@ -85,8 +86,15 @@ class Runner {
 
   void apply(const SetStep& step) {
     if (tool_ == nullptr) throw StepError("no tool is selected");
-    throw StepError("the options palette of " + tool_->name() +
-                    " is not available in this host yet (control \"" + step.control + "\")");
+    const auto dialogs = host_.dialogs().dialogsOf(tool_);
+    if (dialogs.empty()) throw StepError(tool_->name() + " has no options palette");
+    host::adm::ControlRef control = step.control;
+    if (step.itemID) control = *step.itemID;
+    host::adm::ControlInput input;
+    std::visit([&input](const auto& value) { input = value; }, step.value);
+    const host::adm::ChangeResult result =
+        host::adm::changeControl(host_, dialogs.front(), control, input);
+    if (!result.ok()) throw StepError(result.error);
   }
 
   void apply(const DragStep& step) {

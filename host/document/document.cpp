@@ -2,8 +2,11 @@
 #include "document.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "pica/handle_table.h"
+#include "warp.h"
 
 namespace qv::host {
 
@@ -81,20 +84,48 @@ Document::~Document() = default;
 
 Art* Document::find(AIArtHandle handle) const {
   const auto it = art_.find(handle);
-  if (it == art_.end() || it->second->disposed) return nullptr;
-  return it->second.get();
+  if (it == art_.end() || it->second.disposed) return nullptr;
+  // The document hands out its art for change; finding it changes nothing.
+  return const_cast<Art*>(&it->second);
 }
 
-Layer* Document::layer(AILayerHandle handle) {
-  for (Layer& layer : layers_) {
+int16_t Art::segmentSelected(std::size_t index) const {
+  if (index < segmentSelection.size()) return segmentSelection[index];
+  return selected ? kSegmentPointSelected : kSegmentNotSelected;
+}
+
+bool isWithin(const Art& art, const Art& ancestor) {
+  for (const Art* at = &art; at != nullptr; at = at->container.art) {
+    if (at == &ancestor) return true;
+  }
+  return false;
+}
+
+namespace {
+// Whether placing art at `where` would put it inside itself.
+bool landsInside(const Container& where, const Art& art) {
+  return where.art != nullptr && isWithin(*where.art, art);
+}
+}  // namespace
+
+const Layer* Document::layer(AILayerHandle handle) const {
+  for (const Layer& layer : layers_) {
     if (layer.handle == handle) return &layer;
   }
   return nullptr;
 }
 
-std::vector<Art*>& Document::list(const Container& where) {
+Layer* Document::layer(AILayerHandle handle) {
+  return const_cast<Layer*>(std::as_const(*this).layer(handle));
+}
+
+const std::vector<Art*>& Document::list(const Container& where) const {
   if (where.art != nullptr) return where.art->children;
   return layer(where.layer)->art;
+}
+
+std::vector<Art*>& Document::list(const Container& where) {
+  return const_cast<std::vector<Art*>&>(std::as_const(*this).list(where));
 }
 
 std::size_t Document::indexIn(const Container& where, const Art* art) {
@@ -110,9 +141,13 @@ void Document::attach(Art& art, const Container& where, std::size_t index) {
 
 std::size_t Document::detach(Art& art) {
   auto& items = list(art.container);
-  const auto it = std::find(items.begin(), items.end(), &art);
+  // New and changed art is mostly near the top (the end), as is the newest art an undo
+  // removes first: searched from there, reverting n new members costs n steps, not n^2.
+  const auto found = std::find(items.rbegin(), items.rend(), &art);
+  if (found == items.rend()) return items.size();
+  const auto it = std::prev(found.base());
   const auto index = static_cast<std::size_t>(it - items.begin());
-  if (it != items.end()) items.erase(it);
+  items.erase(it);
   return index;
 }
 
@@ -148,19 +183,22 @@ void Document::record(Entry::Kind kind, Art* art, Container from, std::size_t in
   entry.index = index;
 }
 
+Art& Document::newArt() {
+  const auto handle = reinterpret_cast<AIArtHandle>(nextHandleValue());
+  Art& art = art_.try_emplace(handle).first->second;
+  art.handle = handle;
+  // What the open journal creates needs no Changed entry.
+  if (journaling_) art.journalMark = journalMark_;
+  return art;
+}
+
 Art& Document::create(int16_t type, Container where) {
   if (where.layer == nullptr && where.art == nullptr) where.layer = current_;
-  auto owned = std::make_unique<Art>();
-  Art& art = *owned;
-  art.handle = reinterpret_cast<AIArtHandle>(nextHandleValue());
+  Art& art = newArt();
   art.type = type;
   art.style = defaultPathStyle();
-  art_.emplace(art.handle, std::move(owned));
   attach(art, where, list(where).size());
-  if (journaling_) {
-    created_.insert(&art);
-    record(Entry::Created, &art);
-  }
+  record(Entry::Created, &art);
   return art;
 }
 
@@ -187,16 +225,12 @@ void Document::copyContent(Art& to, const Art& from) {
 }
 
 Art& Document::copyTree(const Art& source, const Container& where, std::size_t index) {
-  auto owned = std::make_unique<Art>();
-  Art& copy = *owned;
-  copy.handle = reinterpret_cast<AIArtHandle>(nextHandleValue());
+  Art& copy = newArt();
   copyContent(copy, source);
   copy.id.clear();  // ids name one element
   copy.selected = false;
   std::fill(copy.segmentSelection.begin(), copy.segmentSelection.end(), kSegmentNotSelected);
-  art_.emplace(copy.handle, std::move(owned));
   attach(copy, where, index);
-  if (journaling_) created_.insert(&copy);
   for (const Art* child : source.children) {
     copyTree(*child, Container{nullptr, &copy}, copy.children.size());
   }
@@ -205,7 +239,7 @@ Art& Document::copyTree(const Art& source, const Container& where, std::size_t i
 
 Art* Document::duplicate(const Art& source, int16_t paintOrder, const Art* prep) {
   const auto where = place(paintOrder, prep);
-  if (!where) return nullptr;
+  if (!where || landsInside(where->first, source)) return nullptr;
   Art& copy = copyTree(source, where->first, where->second);
   record(Entry::Created, &copy);
   return &copy;
@@ -216,7 +250,7 @@ bool Document::reorder(Art& art, int16_t paintOrder, const Art* prep) {
   const Container from = art.container;
   const std::size_t index = detach(art);
   const auto where = place(paintOrder, prep);
-  if (!where) {
+  if (!where || landsInside(where->first, art)) {
     attach(art, from, index);
     return false;
   }
@@ -240,16 +274,49 @@ void Document::dispose(Art& art) {
   }
 }
 
+void Document::setSegments(Art& path, std::size_t first, std::span<const AIPathSegment> segments) {
+  edit(path);
+  const std::size_t end = first + segments.size();
+  if (end > path.segments.size()) path.segments.resize(end);
+  std::copy(segments.begin(), segments.end(),
+            path.segments.begin() + static_cast<std::ptrdiff_t>(first));
+  // Segments past the old selection list take the state of the whole path.
+  path.segmentSelection.resize(path.segments.size(),
+                               path.segmentSelected(path.segmentSelection.size()));
+}
+
+Art& Document::makeEnvelope(Art& member, Art& shape) {
+  const Container where = member.container;
+  Art& envelope = create(kPluginArt, where);
+  envelope.envelope = true;
+  // Its creation is undone wherever it stands, so moving it needs no journal entry.
+  detach(envelope);
+  attach(envelope, where, indexIn(where, &member));
+  for (Art* child : {&member, &shape}) {
+    const Container from = child->container;
+    const std::size_t index = detach(*child);
+    attach(*child, Container{nullptr, &envelope}, envelope.children.size());
+    record(Entry::Moved, child, from, index);
+  }
+  return envelope;
+}
+
+Art* Document::below(const Art& art) const {
+  const auto& items = list(art.container);
+  const auto it = std::find(items.begin(), items.end(), &art);
+  return it == items.begin() || it == items.end() ? nullptr : *(it - 1);
+}
+
 void Document::destroy(Art& art) {
   for (Art* child : std::vector<Art*>(art.children)) destroy(*child);
   if (!art.disposed) detach(art);
-  created_.erase(&art);
-  changed_.erase(&art);
-  art_.erase(art.handle);
+  const AIArtHandle handle = art.handle;  // erasing destroys `art`
+  art_.erase(handle);
 }
 
 Art& Document::edit(Art& art) {
-  if (journaling_ && created_.count(&art) == 0 && changed_.insert(&art).second) {
+  if (journaling_ && art.journalMark != journalMark_) {
+    art.journalMark = journalMark_;
     record(Entry::Changed, &art);
     journal_.back().before = std::make_unique<Art>();
     copyContent(*journal_.back().before, art);
@@ -284,6 +351,13 @@ AILayerHandle Document::insertLayer(AILayerHandle reference, int16_t paintOrder)
 
 Bounds Document::bounds(const Art& art) const {
   Bounds result;
+  if (art.envelope && !art.children.empty()) {
+    for (const WarpedPath& path : warpedMember(*this, art)) {
+      result.add(pathBounds(path.segments, path.path->closed));
+    }
+    // A member without paths (pass-through art) is not warped.
+    return result.empty ? bounds(*art.children.front()) : result;
+  }
   if (!art.children.empty()) {
     for (const Art* child : art.children) result.add(bounds(*child));
     return result;
@@ -327,8 +401,7 @@ void Document::deselectAll() {
 void Document::beginGesture() {
   journaling_ = true;
   journal_.clear();
-  created_.clear();
-  changed_.clear();
+  ++journalMark_;
 }
 
 void Document::revert(Journal& journal) {
@@ -361,15 +434,13 @@ void Document::revert(Journal& journal) {
 
 void Document::revertGesture() {
   revert(journal_);
-  created_.clear();
-  changed_.clear();
+  ++journalMark_;
 }
 
 void Document::endGesture() {
   if (!journal_.empty()) history_.push_back(std::move(journal_));
   journal_.clear();
-  created_.clear();
-  changed_.clear();
+  ++journalMark_;
   journaling_ = false;
 }
 

@@ -8,10 +8,11 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <memory_resource>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "AIPath.h"
@@ -77,7 +78,17 @@ struct Art {
   Warp warp;
 
   bool disposed = false;  // out of the tree; the handle stays reserved for undo
+  // The document's journal that already holds this art's earlier state (it was created or
+  // changed since that journal opened); 0 for none. Set by the document only.
+  uint64_t journalMark = 0;
+
+  // Selection state of segment `index`: its own entry, or the whole path's state when the
+  // selection list is shorter than the segments.
+  int16_t segmentSelected(std::size_t index) const;
 };
+
+// Whether `art` is `ancestor` itself or lies anywhere inside it.
+bool isWithin(const Art& art, const Art& ancestor);
 
 struct Layer {
   AILayerHandle handle = nullptr;
@@ -112,6 +123,7 @@ class Document {
   Art* find(AIArtHandle handle) const;
   const std::vector<Layer>& layers() const { return layers_; }  // bottom first
   Layer* layer(AILayerHandle handle);
+  const Layer* layer(AILayerHandle handle) const;
   AILayerHandle currentLayer() const { return current_; }
   void setCurrentLayer(AILayerHandle layer) { current_ = layer; }
 
@@ -124,6 +136,14 @@ class Document {
   Art* duplicate(const Art& source, int16_t paintOrder, const Art* prep);
   bool reorder(Art& art, int16_t paintOrder, const Art* prep);
   void dispose(Art& art);
+  // Replaces segments from `first` on (growing the path when they run past its end) and keeps
+  // the selection list as long as the segments; the caller checks the range.
+  void setSegments(Art& path, std::size_t first, std::span<const AIPathSegment> segments);
+  // Wraps `member` in a new envelope (kPluginArt) at the member's place; the member and then
+  // the shape become its children. The caller checks that neither lies inside the other.
+  Art& makeEnvelope(Art& member, Art& shape);
+  // The art just below `art` in its layer or container; null at the bottom.
+  Art* below(const Art& art) const;
   // Returns `art` for a change of its own content (not its place); the journal keeps what it
   // was before the first change since the last mark.
   Art& edit(Art& art);
@@ -136,7 +156,8 @@ class Document {
       for (Art* art : layer.art) walk(*art, visit);
     }
   }
-  // Exact geometric bounds (stroke not included); a container is the union of its children.
+  // Exact geometric bounds (stroke not included); a container is the union of its children,
+  // an envelope the bounds of its warped member.
   Bounds bounds(const Art& art) const;
   // Maps anchors and handles (or the pass-through matrix) through m; with kScaleLines the
   // stroke width is multiplied by lineScale. Recurses into containers.
@@ -176,10 +197,13 @@ class Document {
     for (const Art* child : art.children) walk(*child, visit);
   }
   std::vector<Art*>& list(const Container& where);
+  const std::vector<Art*>& list(const Container& where) const;
   std::size_t indexIn(const Container& where, const Art* art);
   void attach(Art& art, const Container& where, std::size_t index);
   std::size_t detach(Art& art);
   std::optional<std::pair<Container, std::size_t>> place(int16_t paintOrder, const Art* prep);
+  // A new art record under a new handle, outside the tree.
+  Art& newArt();
   Art& copyTree(const Art& source, const Container& where, std::size_t index);
   void destroy(Art& art);
   // Adds an entry when the journal is open.
@@ -191,13 +215,20 @@ class Document {
   AIReal height_;
   std::vector<Layer> layers_;
   AILayerHandle current_ = nullptr;
-  std::unordered_map<AIArtHandle, std::unique_ptr<Art>> art_;
+  // Art records come from a pool: a gesture makes and an undo frees them by the thousand.
+  // Under AddressSanitizer they come from the heap, where a use after free is reported.
+  std::pmr::unsynchronized_pool_resource artPool_;
+#if defined(__SANITIZE_ADDRESS__)
+  std::pmr::unordered_map<AIArtHandle, Art> art_{std::pmr::new_delete_resource()};
+#else
+  std::pmr::unordered_map<AIArtHandle, Art> art_{&artPool_};  // nodes keep their address
+#endif
   std::vector<Swatch> swatches_;
 
   bool journaling_ = false;
   Journal journal_;
-  std::unordered_set<const Art*> changed_;  // art with a Changed entry in the journal
-  std::unordered_set<const Art*> created_;  // art the journal creates (no Changed needed)
+  // The open journal's mark (Art::journalMark); a new one at every open, revert and close.
+  uint64_t journalMark_ = 1;
   std::vector<Journal> history_;
 };
 

@@ -4,27 +4,11 @@
 #include "ADMEntry.h"
 #include "ADMItem.h"
 #include "ADMList.h"
-#include "ADMTracker.h"
-#include "AIArt.h"
 #include "AIArtStyle.h"
-#include "AIBlendStyle.h"
-#include "AIDocument.h"
 #include "AIDocumentView.h"
-#include "AIEnvelope.h"
 #include "AIHitTest.h"
-#include "AILayer.h"
-#include "AIMatchingArt.h"
 #include "AIMesh.h"
-#include "AIPath.h"
-#include "AIPathStyle.h"
-#include "AIRandom.h"
-#include "AIRealMath.h"
-#include "AIShapeConstruction.h"
-#include "AISwatchList.h"
 #include "AISymbol.h"
-#include "AITag.h"
-#include "AITransformArt.h"
-#include "AIUndo.h"
 #include "all_suites.h"
 #include "pica/suite_entry.h"
 #include "pica/suite_registry.h"
@@ -33,94 +17,9 @@ namespace qv::host {
 
 namespace {
 
-const AIUndoSuite kAIUndoPending = {
-    .UndoChanges = QV_PENDING(kAIUndoSuite, AIUndoSuite, UndoChanges),
-};
-
-const AIArtSuite kAIArtPending = {
-    .DuplicateArt = QV_PENDING(kAIArtSuite, AIArtSuite, DuplicateArt),
-    .ReorderArt = QV_PENDING(kAIArtSuite, AIArtSuite, ReorderArt),
-    .DisposeArt = QV_PENDING(kAIArtSuite, AIArtSuite, DisposeArt),
-    .GetArtType = QV_PENDING(kAIArtSuite, AIArtSuite, GetArtType),
-    .GetArtFirstChild = QV_PENDING(kAIArtSuite, AIArtSuite, GetArtFirstChild),
-    .GetArtSibling = QV_PENDING(kAIArtSuite, AIArtSuite, GetArtSibling),
-    .GetArtBounds = QV_PENDING(kAIArtSuite, AIArtSuite, GetArtBounds),
-};
-
-const AISwatchListSuite kAISwatchListPending = {
-    .CountSwatches = QV_PENDING_VALUE(kAISwatchListSuite, AISwatchListSuite, CountSwatches),
-    .GetNthSwatch = QV_PENDING_VALUE(kAISwatchListSuite, AISwatchListSuite, GetNthSwatch),
-    .GetAIColor = QV_PENDING(kAISwatchListSuite, AISwatchListSuite, GetAIColor),
-};
-
-const AIRealMathSuite kAIRealMathPending = {
-    .AIRealSin = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealSin),
-    .AIRealCos = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealCos),
-    .DegreeToRadian = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, DegreeToRadian),
-    .AIRealSqrt = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealSqrt),
-    .AIRealPointAngle = QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealPointAngle),
-    .AIRealPointInterpolate =
-        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealPointInterpolate),
-    .AIRealMatrixSetTranslate =
-        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixSetTranslate),
-    .AIRealMatrixConcatTranslate =
-        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatTranslate),
-    .AIRealMatrixConcatRotate =
-        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatRotate),
-    .AIRealMatrixConcatScale =
-        QV_PENDING_VALUE(kAIRealMathSuite, AIRealMathSuite, AIRealMatrixConcatScale),
-};
-
-const AIPathSuite kAIPathPending = {
-    .GetPathSegmentCount = QV_PENDING(kAIPathSuite, AIPathSuite, GetPathSegmentCount),
-    .GetPathSegments = QV_PENDING(kAIPathSuite, AIPathSuite, GetPathSegments),
-    .SetPathSegments = QV_PENDING(kAIPathSuite, AIPathSuite, SetPathSegments),
-    .GetPathSegmentSelected = QV_PENDING(kAIPathSuite, AIPathSuite, GetPathSegmentSelected),
-    .GetPathClosed = QV_PENDING(kAIPathSuite, AIPathSuite, GetPathClosed),
-};
-
-const AIMatchingArtSuite kAIMatchingArtPending = {
-    .GetMatchingArt = QV_PENDING(kAIMatchingArtSuite, AIMatchingArtSuite, GetMatchingArt),
-};
-
-const AIMdMemorySuite kAIMdMemoryPending = {
-    .MdMemoryDisposeHandle = QV_PENDING(kAIMdMemorySuite, AIMdMemorySuite, MdMemoryDisposeHandle),
-    .MdMemoryGetSize = QV_PENDING(kAIMdMemorySuite, AIMdMemorySuite, MdMemoryGetSize),
-};
-
-const AIPathStyleSuite kAIPathStylePending = {
-    .GetPathStyle = QV_PENDING(kAIPathStyleSuite, AIPathStyleSuite, GetPathStyle),
-    .SetPathStyle = QV_PENDING(kAIPathStyleSuite, AIPathStyleSuite, SetPathStyle),
-};
-
-const AIDocumentSuite kAIDocumentPending = {
-    .GetDocumentSize = QV_PENDING(kAIDocumentSuite, AIDocumentSuite, GetDocumentSize),
-};
-
-const AILayerSuite kAILayerPending = {
-    .InsertLayer = QV_PENDING(kAILayerSuite, AILayerSuite, InsertLayer),
-    .CountLayers = QV_PENDING(kAILayerSuite, AILayerSuite, CountLayers),
-};
-
 const AIDocumentViewSuite kAIDocumentViewPending = {
     .GetDocumentViewZoom =
         QV_PENDING(kAIDocumentViewSuite, AIDocumentViewSuite, GetDocumentViewZoom),
-};
-
-const AIShapeConstructionSuite kAIShapeConstructionPending = {
-    .NewRect = QV_PENDING(kAIShapeConstructionSuite, AIShapeConstructionSuite, NewRect),
-};
-
-const AITagSuite kAITagPending = {
-    .SetTag = QV_PENDING(kAITagSuite, AITagSuite, SetTag),
-    .GetTag = QV_PENDING(kAITagSuite, AITagSuite, GetTag),
-};
-
-const AIBlendStyleSuite kAIBlendStylePending = {
-    .SetBlendingMode = QV_PENDING(kAIBlendStyleSuite, AIBlendStyleSuite, SetBlendingMode),
-    .GetBlendingMode = QV_PENDING_VALUE(kAIBlendStyleSuite, AIBlendStyleSuite, GetBlendingMode),
-    .GetOpacity = QV_PENDING_VALUE(kAIBlendStyleSuite, AIBlendStyleSuite, GetOpacity),
-    .SetOpacity = QV_PENDING(kAIBlendStyleSuite, AIBlendStyleSuite, SetOpacity),
 };
 
 const AISymbolSuite kAISymbolPending = {
@@ -139,26 +38,8 @@ const AIHitTestSuite kAIHitTestPending = {
     .HitTest = QV_PENDING(kAIHitTestSuite, AIHitTestSuite, HitTest),
 };
 
-const AIRandomSuite kAIRandomPending = {
-    .FloatRnd = QV_PENDING_VALUE(kAIRandomSuite, AIRandomSuite, FloatRnd),
-    .SetRndSeed = QV_PENDING_VALUE(kAIRandomSuite, AIRandomSuite, SetRndSeed),
-};
-
-const AITransformArtSuite kAITransformArtPending = {
-    .TransformArt = QV_PENDING(kAITransformArtSuite, AITransformArtSuite, TransformArt),
-};
-
 const AIArtStyleSuite kAIArtStylePending = {
     .GetArtStyle = QV_PENDING(kAIArtStyleSuite, AIArtStyleSuite, GetArtStyle),
-};
-
-const AIEnvelopeSuite kAIEnvelopePending = {
-    .MakeEnvelope = QV_PENDING(kAIEnvelopeSuite, AIEnvelopeSuite, MakeEnvelope),
-    .SetEnvelopeWarp = QV_PENDING(kAIEnvelopeSuite, AIEnvelopeSuite, SetEnvelopeWarp),
-};
-
-const ADMTrackerSuite kADMTrackerPending = {
-    .GetModifiers = QV_PENDING_VALUE(kADMTrackerSuite, ADMTrackerSuite, GetModifiers),
 };
 
 const ADMDialogSuite kADMDialogPending = {
@@ -219,30 +100,12 @@ const ADMItemSuite kADMItemPending = {
 }  // namespace
 
 void registerPendingSuites(SuiteRegistry& registry) {
-  registry.add(kAIUndoSuite, kAIUndoSuiteVersion, &kAIUndoPending);
-  registry.add(kAIArtSuite, kAIArtSuiteVersion, &kAIArtPending);
-  registry.add(kAISwatchListSuite, kAISwatchListSuiteVersion, &kAISwatchListPending);
-  registry.add(kAIRealMathSuite, kAIRealMathSuiteVersion, &kAIRealMathPending);
-  registry.add(kAIPathSuite, kAIPathSuiteVersion, &kAIPathPending);
-  registry.add(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kAIMatchingArtPending);
-  registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemoryPending);
-  registry.add(kAIPathStyleSuite, kAIPathStyleSuiteVersion, &kAIPathStylePending);
-  registry.add(kAIDocumentSuite, kAIDocumentSuiteVersion, &kAIDocumentPending);
-  registry.add(kAILayerSuite, kAILayerSuiteVersion, &kAILayerPending);
   registry.add(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, &kAIDocumentViewPending);
-  registry.add(kAIShapeConstructionSuite, kAIShapeConstructionSuiteVersion,
-               &kAIShapeConstructionPending);
-  registry.add(kAITagSuite, kAITagSuiteVersion, &kAITagPending);
-  registry.add(kAIBlendStyleSuite, kAIBlendStyleSuiteVersion, &kAIBlendStylePending);
   registry.add(kAISymbolSuite, kAISymbolSuiteVersion, &kAISymbolPending);
   registry.add(kAIMeshSuite, kAIMeshSuiteVersion, &kAIMeshPending);
   registry.add(kAIMeshVertexSuite, kAIMeshVertexSuiteVersion, &kAIMeshVertexPending);
   registry.add(kAIHitTestSuite, kAIHitTestSuiteVersion, &kAIHitTestPending);
-  registry.add(kAIRandomSuite, kAIRandomSuiteVersion, &kAIRandomPending);
-  registry.add(kAITransformArtSuite, kAITransformArtSuiteVersion, &kAITransformArtPending);
   registry.add(kAIArtStyleSuite, kAIArtStyleSuiteVersion, &kAIArtStylePending);
-  registry.add(kAIEnvelopeSuite, kAIEnvelopeSuiteVersion, &kAIEnvelopePending);
-  registry.add(kADMTrackerSuite, kADMTrackerSuiteVersion, &kADMTrackerPending);
   registry.add(kADMDialogSuite, kADMDialogSuiteVersion, &kADMDialogPending);
   registry.add(kADMEntrySuite, kADMEntrySuiteVersion, &kADMEntryPending);
   registry.add(kADMListSuite, kADMListSuiteVersion, &kADMListPending);

@@ -1,9 +1,9 @@
 // The host's own checks at the suite boundary: calls a module makes with bad handles or out of
 // order are answered with codes and logged, never a crash; and the calls the host does not
 // offer yet answer "not implemented".
-#include "AIArt.h"
 #include "AIContext.h"
-#include "AIRealMath.h"
+#include "AIHitTest.h"
+#include "AISymbol.h"
 #include "AIUnicodeString.h"
 #include "host_fixture.h"
 
@@ -71,13 +71,13 @@ TEST_F(HostServicesTest, EverySuiteOfBothTablesIsOffered) {
 }
 
 TEST_F(HostServicesTest, CallsNotOfferedYetAnswerNotImplemented) {
-  const auto* art = acquire<AIArtSuite>("AI Art Suite", 14);
-  int16_t type = -1;
-  EXPECT_EQ(art->GetArtType(nullptr, &type), kSPUnimplementedError);
-  const auto* math = acquire<AIRealMathSuite>("AI Real Math Suite", 1);
-  EXPECT_EQ(math->AIRealSqrt(4.0f), 0.0f);
-  host().basicSuite()->ReleaseSuite("AI Art Suite", 14);
-  host().basicSuite()->ReleaseSuite("AI Real Math Suite", 1);
+  const auto* symbols = acquire<AISymbolSuite>("AI Symbol Suite", 4);
+  int32_t count = -1;
+  EXPECT_EQ(symbols->CountSymbolPatterns(&count), kSPUnimplementedError);
+  const auto* hits = acquire<AIHitTestSuite>("AI Hit Test Suite", 3);
+  EXPECT_EQ(hits->HitTest(nullptr, nullptr, 0, nullptr), kSPUnimplementedError);
+  host().basicSuite()->ReleaseSuite("AI Symbol Suite", 4);
+  host().basicSuite()->ReleaseSuite("AI Hit Test Suite", 3);
 }
 
 TEST_F(HostServicesTest, MisuseIsAnsweredAndLogged) {
