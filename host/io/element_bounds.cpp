@@ -2,6 +2,9 @@
 // there is no ink, as for an image whose file is missing).
 #include "element_bounds.h"
 
+#include <cmath>
+#include <limits>
+
 #include "fragment_svg.h"
 #include "rsvg_document.h"
 
@@ -23,7 +26,11 @@ Bounds measureFragment(std::string_view fragment, AIReal width, AIReal height) {
     return bounds;
   }
   const RsvgRectangle& r = ink.width > 0 || ink.height > 0 ? ink : logical;
-  if (r.width <= 0 && r.height <= 0) return bounds;
+  const double largest = std::numeric_limits<AIReal>::max();
+  if ((r.width <= 0 && r.height <= 0) || !(std::fabs(r.x) + r.width < largest) ||
+      !(std::fabs(r.y) + r.height < largest)) {
+    return bounds;
+  }
   bounds.add(AIRealPoint{static_cast<AIReal>(r.x), static_cast<AIReal>(r.y)});
   bounds.add(AIRealPoint{static_cast<AIReal>(r.x + r.width), static_cast<AIReal>(r.y + r.height)});
   return bounds;

@@ -532,6 +532,11 @@ class Resolver {
     const Bounds local = boundsOf(art.subpaths);
     transformSubpaths(art.subpaths, ctx.ctm);
     const Bounds root = boundsOf(art.subpaths);
+    if (!root.empty && !(finite(AIRealPoint{root.rect.left, root.rect.bottom}) &&
+                         finite(AIRealPoint{root.rect.right, root.rect.top}))) {
+      source_.warn(node, "has coordinates beyond what the document holds; left out");
+      return false;
+    }
     art.kind = ResolvedArt::Kind::Path;
     const Paint fill = paint(node, ctx, "fill", local, root);
     const Paint stroke = paint(node, ctx, "stroke", local, root);

@@ -101,7 +101,7 @@ TEST(FileSuites, ResvgSuiteImportsExportsAndMostlyDrawsLikeItsReferences) {
   // All 935 import; the files that differ use what the host passes through or draws with
   // librsvg's own reading of edge cases.
   EXPECT_EQ(counts.imported, counts.files);
-  EXPECT_GE(matching, compared * 7 / 10);
+  EXPECT_GE(matching, compared * 3 / 4);
 }
 
 TEST(FileSuites, LibrsvgTestFilesNeverCrashTheImport) {
