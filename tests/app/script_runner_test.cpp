@@ -69,6 +69,37 @@ TEST_F(ScriptRunnerTest, SelectionStepsMarkTheNamedArt) {
   EXPECT_EQ(count(point, "\"selected\":true"), 1u) << point;
 }
 
+TEST_F(ScriptRunnerTest, GridDragMakesTheGridAndUndoTakesItBack) {
+  const RunOutcome outcome = run(R"({"document": "shapes.svg", "steps": [
+      {"select": ["box"]}, {"tool": "QV17_Tessaly1"},
+      {"set": {"control": 20, "value": 4}}, {"set": {"control": 21, "value": 3}},
+      {"drag": {"from": [25, 20], "to": [180, 90], "events": 5}}, {"save": "grid.json"},
+      {"undo": true}, {"save": "undone.json"}]})");
+  ASSERT_TRUE(outcome.ok) << outcome.error << log_;
+  auto artCount = [](const nlohmann::json& dump) {
+    std::size_t count = 0;
+    for (const auto& layer : dump["layers"]) count += layer["art"].size();
+    return count;
+  };
+  EXPECT_EQ(artCount(readJson("grid.json")), 3u + 11u) << "a 4 x 3 grid: the box and 11 copies";
+  EXPECT_EQ(artCount(readJson("undone.json")), 3u);
+}
+
+TEST_F(ScriptRunnerTest, SwitchingToolsShowsThatToolsControls) {
+  // "Copies" belongs to the Drag tool's section: hidden while the Grid tool shows.
+  RunOutcome outcome = run(R"({"steps": [{"tool": "QV17_Tessaly1"},
+      {"set": {"control": "Copies", "value": 5}}]})");
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_NE(outcome.error.find("step 2 (set)"), std::string::npos) << outcome.error;
+  outcome = run(R"({"steps": [{"tool": "QV17_Tessaly1"},
+      {"set": {"control": 19, "value": " Tessaly1 - Drag plug-in"}},
+      {"set": {"control": "Copies", "value": 5}},
+      {"set": {"control": 19, "value": " Tessaly1 - Nothing"}}]})");
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_NE(outcome.error.find("step 4 (set)"), std::string::npos)
+      << "the Drag section's control was found; only the unknown entry fails: " << outcome.error;
+}
+
 TEST_F(ScriptRunnerTest, FaultsStopTheRunAtTheirStep) {
   const std::pair<const char*, const char*> cases[] = {
       {R"({"document": "shapes.svg", "steps": [{"select": ["nope"]}]})",
