@@ -22,8 +22,7 @@ void registerUndoSuite(SuiteRegistry& registry);
 void registerEnvelopeSuite(SuiteRegistry& registry);
 void registerTrackerSuite(SuiteRegistry& registry);
 void registerPendingSuites(SuiteRegistry& registry);
-// The dialog manager's Dialog, Item, List and Entry suites; registered after the pending
-// suites, whose stand-ins they replace.
+// The dialog manager's Dialog, Item, List and Entry suites.
 void registerAdmDialogSuites(SuiteRegistry& registry);
 
 inline void registerAllSuites(SuiteRegistry& registry) {
