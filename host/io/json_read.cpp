@@ -123,9 +123,12 @@ AIPathStyle style(const Value& v) {
 
 class Reader {
  public:
+  static constexpr int kMaxDepth = 256;
+
   explicit Reader(Document& document) : document_(document) {}
 
-  void art(const Value& v, const Container& where) {
+  void art(const Value& v, const Container& where, int depth = 0) {
+    if (depth > kMaxDepth) v.fail("nests deeper than " + std::to_string(kMaxDepth) + " levels");
     Art& a = document_.create(static_cast<int16_t>(v["type"].named(artTypeNames())), where);
     a.id = v["id"].text();
     a.selected = v["selected"].boolean();
@@ -169,7 +172,9 @@ class Reader {
     }
     if (v.has("children")) {
       const Value children = v["children"];
-      for (std::size_t i = 0; i < children.size(); ++i) art(children.at(i), Container{nullptr, &a});
+      for (std::size_t i = 0; i < children.size(); ++i) {
+        art(children.at(i), Container{nullptr, &a}, depth + 1);
+      }
     }
   }
 

@@ -157,8 +157,9 @@ class FragmentBuilder {
 
  private:
   // Children pair up one to one with the original's, as append_copy made them. Style sheets
-  // and scripts are left out: their effect is written into the copies.
-  void bakeChildren(const pugi::xml_node& original, pugi::xml_node copy) {
+  // and scripts are left out: their effect is written into the copies. So is what lies
+  // deeper than any drawing needs, which keeps hostile files from exhausting the stack.
+  void bakeChildren(const pugi::xml_node& original, pugi::xml_node copy, int depth = 0) {
     pugi::xml_node copyChild = copy.first_child();
     for (pugi::xml_node child = original.first_child(); child && copyChild;
          child = child.next_sibling()) {
@@ -167,16 +168,18 @@ class FragmentBuilder {
         const std::string_view prefix = prefixOf(child.name());
         const std::string_view name = localName(child);
         if ((!knownPrefix(prefix) && !namespaceDeclaration(child, prefix)) || name == "style" ||
-            name == "script") {
+            name == "script" || depth >= kMaxFragmentDepth) {
           copy.remove_child(copyChild);
         } else {
           bakeAttributes(child, copyChild, source_.specified(child));
-          bakeChildren(child, copyChild);
+          bakeChildren(child, copyChild, depth + 1);
         }
       }
       copyChild = nextCopy;
     }
   }
+
+  static constexpr int kMaxFragmentDepth = 256;
 
   const SvgSource& source_;
   pugi::xml_document xml_;

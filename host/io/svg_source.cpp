@@ -55,13 +55,22 @@ pugi::xml_node SvgSource::referenced(std::string_view reference) const {
 }
 
 const ComputedStyle& SvgSource::computedAt(const pugi::xml_node& element) const {
-  if (!element || element.type() != pugi::node_element) return initial_;
-  if (const auto it = computed_.find(element.internal_object()); it != computed_.end()) {
-    return it->second;
+  // From the nearest ancestor already computed down to the element, without recursion.
+  std::vector<pugi::xml_node> path;
+  const ComputedStyle* style = &initial_;
+  for (pugi::xml_node node = element; node && node.type() == pugi::node_element;
+       node = node.parent()) {
+    if (const auto it = computed_.find(node.internal_object()); it != computed_.end()) {
+      style = &it->second;
+      break;
+    }
+    path.push_back(node);
   }
-  const ComputedStyle& parent = computedAt(element.parent());
-  ComputedStyle style = computeStyle(parent, specified(element), LengthBase{});
-  return computed_.emplace(element.internal_object(), std::move(style)).first->second;
+  for (auto it = path.rbegin(); it != path.rend(); ++it) {
+    ComputedStyle computed = computeStyle(*style, specified(*it), LengthBase{});
+    style = &computed_.emplace(it->internal_object(), std::move(computed)).first->second;
+  }
+  return *style;
 }
 
 std::size_t SvgSource::lineAt(std::ptrdiff_t offset) const {

@@ -75,11 +75,11 @@ TEST(SvgImport, BasicShapesHaveTheirBoundsWithYFlipped) {
   }
 }
 
-TEST(SvgImport, ShapesThatDrawNothingAreLeftOutWithAWarning) {
+TEST(SvgImport, ShapesThatDrawNothingOrCannotBeHeldAreLeftOutWithAWarning) {
   for (const char* element :
        {R"(<rect width="0" height="10"/>)", R"(<rect width="-5" height="10"/>)",
         R"(<circle r="0"/>)", R"(<path d=""/>)", R"(<path d="M 10 10"/>)",
-        R"(<polyline points="5 5"/>)"}) {
+        R"(<polyline points="5 5"/>)", R"(<path d="M0 0 L1e39 0"/>)"}) {
     const io::ImportResult result = importBody(element);
     ASSERT_TRUE(result.ok()) << element;
     EXPECT_TRUE(result.document->layers().front().art.empty()) << element;
@@ -390,13 +390,24 @@ TEST(SvgImport, SizeComesFromWidthHeightOrTheViewBox) {
 }
 
 TEST(SvgImport, DeepNestingIsCutWithAWarningNotACrash) {
-  std::string body;
-  for (int i = 0; i < 2000; ++i) body += "<g>";
-  body += R"(<rect width="1" height="1"/>)";
-  for (int i = 0; i < 2000; ++i) body += "</g>";
-  const io::ImportResult result = importBody(body);
-  ASSERT_TRUE(result.ok());
-  EXPECT_TRUE(mentions(result.warnings, "<g>", "levels deep"));
+  auto nested = [](const std::string& outer, int levels) {
+    std::string body = outer;
+    for (int i = 0; i < levels; ++i) body += "<g>";
+    body += R"(<rect width="1" height="1"/>)";
+    for (int i = 0; i < levels; ++i) body += "</g>";
+    return body + "</g>";
+  };
+  const io::ImportResult resolved = importBody(nested("<g>", 2000));
+  ASSERT_TRUE(resolved.ok());
+  EXPECT_TRUE(mentions(resolved.warnings, "<g>", "levels deep"));
+  // Kept whole as pass-through, the nesting is cut where the fragment is made.
+  const io::ImportResult passed = importBody(
+      R"(<defs><clipPath id="c"><rect width="5" height="5"/></clipPath></defs>)" +
+      nested(R"~(<g id="clipped" clip-path="url(#c)">)~", 20000));
+  ASSERT_TRUE(passed.ok());
+  const Art* clipped = findArt(*passed.document, "clipped");
+  ASSERT_NE(clipped, nullptr);
+  EXPECT_EQ(clipped->type, kForeignArt);
 }
 
 // Errors: the whole document fails, with the place named.
