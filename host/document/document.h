@@ -167,6 +167,7 @@ class Document {
   void deselectAll();
 
   std::vector<Swatch>& swatches() { return swatches_; }
+  const std::vector<Swatch>& swatches() const { return swatches_; }
 
   // Undo. A gesture opens the journal at mouse down; revertGesture brings the artwork back to
   // that state (created art removed, changed art restored, disposed art revived under its

@@ -160,8 +160,7 @@ nlohmann::ordered_json dumpJson(const Document& document) {
   json["currentLayer"] = current;
   json["layers"] = std::move(layers);
   Json swatches = Json::array();
-  // The document offers its swatch list only for changing; the dump just reads it.
-  for (const Swatch& swatch : const_cast<Document&>(document).swatches()) {
+  for (const Swatch& swatch : document.swatches()) {
     swatches.push_back({{"name", swatch.name}, {"color", color(swatch.color)}});
   }
   json["swatches"] = std::move(swatches);

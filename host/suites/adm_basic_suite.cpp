@@ -1,8 +1,8 @@
 // ADM Basic Suite (versions 10 and 2): string lists from module resources, and the alerts,
 // about boxes and cursor that the front end shows.
-#include <cstring>
 
 #include "ADMBasic.h"
+#include "adm_lookup.h"
 #include "all_suites.h"
 #include "host.h"
 #include "pica/suite_entry.h"
@@ -23,10 +23,7 @@ ADMErr getIndexString(SPPluginRef plugin, int32_t listID, int32_t index, char* b
   if (!list || index < 1 || static_cast<std::size_t>(index) > list->size()) {
     return kSPNotFoundError;
   }
-  const std::string& entry = (*list)[static_cast<std::size_t>(index - 1)];
-  const std::size_t count = std::min(entry.size(), static_cast<std::size_t>(length - 1));
-  std::memcpy(buffer, entry.data(), count);
-  buffer[count] = '\0';
+  copyOut((*list)[static_cast<std::size_t>(index - 1)], buffer, length, "GetIndexString");
   return kNoErr;
 }
 
