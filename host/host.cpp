@@ -264,15 +264,23 @@ SPErr Host::mouseDown(PluginModule& module, const DragEvent& event) {
 SPErr Host::mouseDrag(PluginModule& module, const DragEvent& event) {
   phase_ = GesturePhase::Drag;
   modifiers_ = event.modifiers;
-  return sendTool(module, kSelectorAIToolMouseDrag, event.point, event.pressure,
-                  toolOf(tools_, module));
+  // A drag event the module answers with an error leaves the document as it was before it.
+  document_->beginEvent();
+  const SPErr error = sendTool(module, kSelectorAIToolMouseDrag, event.point, event.pressure,
+                               toolOf(tools_, module));
+  if (error != kNoErr) {
+    document_->rollbackEvent();
+  } else {
+    document_->endEvent();
+  }
+  return error;
 }
 
 SPErr Host::mouseUp(PluginModule& module, const DragEvent& event) {
   phase_ = GesturePhase::MouseUp;
   modifiers_ = event.modifiers;
-  const SPErr error = sendTool(module, kSelectorAIToolMouseUp, event.point, event.pressure,
-                               toolOf(tools_, module));
+  const SPErr error =
+      sendTool(module, kSelectorAIToolMouseUp, event.point, event.pressure, toolOf(tools_, module));
   document_->endGesture();
   phase_ = GesturePhase::None;
   modifiers_ = 0;

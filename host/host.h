@@ -5,8 +5,8 @@
 // Host::active(). Host UI thread only.
 #pragma once
 
-#include <filesystem>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -19,8 +19,8 @@
 #include "AITool.h"
 #include "adm/dialog_manager.h"
 #include "adm/front_end_log.h"
-#include "document/document.h"
 #include "adm/icon_store.h"
+#include "document/document.h"
 #include "pica/block_allocator.h"
 #include "pica/memory_handles.h"
 #include "pica/plugin_module.h"
@@ -107,8 +107,9 @@ class Host {
   SPErr pickMenuItem(AIMenuItemHandle item);
 
   // A gesture with a module's tool as the host drives it: "AI Mouse Down" opens the undo
-  // journal, each "AI Mouse Drag" carries its keys and pressure, "AI Mouse Up" closes the
-  // journal and keeps the gesture as one step of the undo history.
+  // journal, each "AI Mouse Drag" carries its keys and pressure (one the module answers with an
+  // error is rolled back), "AI Mouse Up" closes the journal and keeps the gesture as one step
+  // of the undo history.
   SPErr mouseDown(PluginModule& module, const DragEvent& event);
   SPErr mouseDrag(PluginModule& module, const DragEvent& event);
   SPErr mouseUp(PluginModule& module, const DragEvent& event);

@@ -152,24 +152,32 @@ std::size_t Document::detach(Art& art) {
 }
 
 std::optional<std::pair<Container, std::size_t>> Document::place(int16_t paintOrder,
-                                                                  const Art* prep) {
+                                                                 const Art* prep) {
   const Container current{current_, nullptr};
   switch (paintOrder) {
-    case kPlaceAboveAll: return std::pair{current, list(current).size()};
-    case kPlaceBelowAll: return std::pair{current, std::size_t{0}};
-    default: break;
+    case kPlaceAboveAll:
+      return std::pair{current, list(current).size()};
+    case kPlaceBelowAll:
+      return std::pair{current, std::size_t{0}};
+    default:
+      break;
   }
   if (prep == nullptr || prep->disposed) return std::nullopt;
   switch (paintOrder) {
-    case kPlaceAbove: return std::pair{prep->container, indexIn(prep->container, prep) + 1};
-    case kPlaceBelow: return std::pair{prep->container, indexIn(prep->container, prep)};
+    case kPlaceAbove:
+      return std::pair{prep->container, indexIn(prep->container, prep) + 1};
+    case kPlaceBelow:
+      return std::pair{prep->container, indexIn(prep->container, prep)};
     case kPlaceInsideOnTop:
-      if (prep->children.empty() && prep->type != kGroupArt && prep->type != kCompoundPathArt) break;
+      if (prep->children.empty() && prep->type != kGroupArt && prep->type != kCompoundPathArt)
+        break;
       return std::pair{Container{nullptr, const_cast<Art*>(prep)}, prep->children.size()};
     case kPlaceInsideOnBottom:
-      if (prep->children.empty() && prep->type != kGroupArt && prep->type != kCompoundPathArt) break;
+      if (prep->children.empty() && prep->type != kGroupArt && prep->type != kCompoundPathArt)
+        break;
       return std::pair{Container{nullptr, const_cast<Art*>(prep)}, std::size_t{0}};
-    default: break;
+    default:
+      break;
   }
   return std::nullopt;
 }
@@ -364,8 +372,9 @@ Bounds Document::bounds(const Art& art) const {
   }
   if (!art.element.empty()) {
     const AIRealRect& r = art.elementBounds;
-    for (const AIRealPoint corner : {AIRealPoint{r.left, r.top}, AIRealPoint{r.right, r.top},
-                                     AIRealPoint{r.left, r.bottom}, AIRealPoint{r.right, r.bottom}}) {
+    for (const AIRealPoint corner :
+         {AIRealPoint{r.left, r.top}, AIRealPoint{r.right, r.top}, AIRealPoint{r.left, r.bottom},
+          AIRealPoint{r.right, r.bottom}}) {
       result.add(apply(art.matrix, corner));
     }
     return result;
@@ -404,25 +413,40 @@ void Document::beginGesture() {
   ++journalMark_;
 }
 
+namespace {
+void setDisposed(Art& art, bool disposed) {
+  art.disposed = disposed;
+  for (Art* child : art.children) setDisposed(*child, disposed);
+}
+}  // namespace
+
 void Document::revert(Journal& journal) {
   for (auto it = journal.rbegin(); it != journal.rend(); ++it) {
     Entry& entry = *it;
     switch (entry.kind) {
-      case Entry::Created: destroy(*entry.art); break;
-      case Entry::Changed: copyContent(*entry.art, *entry.before); break;
+      case Entry::Created:
+        destroy(*entry.art);
+        break;
+      case Entry::Revived:
+        detach(*entry.art);
+        setDisposed(*entry.art, true);
+        break;
+      case Entry::LayerRemoved:
+        layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(entry.index),
+                       std::move(*entry.removed));
+        current_ = entry.previousCurrent;
+        break;
+      case Entry::Changed:
+        copyContent(*entry.art, *entry.before);
+        break;
       case Entry::Moved:
         detach(*entry.art);
         attach(*entry.art, entry.from, entry.index);
         break;
-      case Entry::Disposed: {
-        auto revive = [](auto& self, Art& a) -> void {
-          a.disposed = false;
-          for (Art* child : a.children) self(self, *child);
-        };
-        revive(revive, *entry.art);
+      case Entry::Disposed:
+        setDisposed(*entry.art, false);
         attach(*entry.art, entry.from, entry.index);
         break;
-      }
       case Entry::LayerCreated:
         std::erase_if(layers_, [&entry](const Layer& l) { return l.handle == entry.layer; });
         current_ = entry.previousCurrent;
@@ -432,9 +456,106 @@ void Document::revert(Journal& journal) {
   journal.clear();
 }
 
+void Document::revertJournaled(std::size_t first) {
+  Journal made;
+  for (std::size_t i = journal_.size(); i-- > first;) {
+    Entry& entry = journal_[i];
+    Art* art = entry.art;
+    Entry& undo = made.emplace_back();
+    undo.art = art;
+    switch (entry.kind) {
+      case Entry::Created:
+      case Entry::Revived:
+        // Kept, out of the tree: a rollback brings it back, endEvent destroys it.
+        undo.kind = Entry::Disposed;
+        undo.from = art->container;
+        undo.index = detach(*art);
+        setDisposed(*art, true);
+        break;
+      case Entry::Changed:
+        undo.kind = Entry::Changed;
+        undo.before = std::make_unique<Art>();
+        copyContent(*undo.before, *art);
+        copyContent(*art, *entry.before);
+        break;
+      case Entry::Moved:
+        undo.kind = Entry::Moved;
+        undo.from = art->container;
+        undo.index = detach(*art);
+        attach(*art, entry.from, entry.index);
+        break;
+      case Entry::Disposed:
+        undo.kind = Entry::Revived;
+        setDisposed(*art, false);
+        attach(*art, entry.from, entry.index);
+        break;
+      case Entry::LayerCreated: {
+        const auto it = std::find_if(layers_.begin(), layers_.end(),
+                                     [&entry](const Layer& l) { return l.handle == entry.layer; });
+        undo.kind = Entry::LayerRemoved;
+        undo.index = static_cast<std::size_t>(it - layers_.begin());
+        undo.previousCurrent = current_;
+        undo.removed = std::move(*it);
+        layers_.erase(it);
+        current_ = entry.previousCurrent;
+        break;
+      }
+      case Entry::LayerRemoved:
+        undo.kind = Entry::LayerCreated;
+        undo.layer = entry.removed->handle;
+        undo.previousCurrent = current_;
+        layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(entry.index),
+                       std::move(*entry.removed));
+        current_ = entry.previousCurrent;
+        break;
+    }
+  }
+  std::move(made.begin(), made.end(), std::back_inserter(journal_));
+}
+
 void Document::revertGesture() {
-  revert(journal_);
+  if (inEvent_) {
+    // The entries before obsolete_ already cancel out.
+    revertJournaled(obsolete_);
+    obsolete_ = journal_.size();
+  } else {
+    revert(journal_);
+  }
   ++journalMark_;
+}
+
+void Document::beginEvent() {
+  if (!journaling_) return;
+  inEvent_ = true;
+  eventStart_ = journal_.size();
+  // Art the gesture changed before gets a new entry for the state this event starts from.
+  ++journalMark_;
+}
+
+void Document::rollbackEvent() {
+  if (!inEvent_) return;
+  Journal event(
+      std::make_move_iterator(journal_.begin() + static_cast<std::ptrdiff_t>(eventStart_)),
+      std::make_move_iterator(journal_.end()));
+  journal_.resize(eventStart_);
+  revert(event);
+  obsolete_ = 0;
+  inEvent_ = false;
+  ++journalMark_;
+}
+
+void Document::endEvent() {
+  if (!inEvent_) return;
+  inEvent_ = false;
+  if (obsolete_ == 0) return;
+  // Up to obsolete_ the journal runs from mouse down and back again (the event's revert undid
+  // it): the art those entries created is out of the tree for good.
+  const auto end = journal_.begin() + static_cast<std::ptrdiff_t>(obsolete_);
+  for (auto it = std::make_reverse_iterator(end); it != journal_.rend(); ++it) {
+    if (it->kind == Entry::Created) destroy(*it->art);
+  }
+  journal_.erase(journal_.begin(), end);
+  obsolete_ = 0;
 }
 
 void Document::endGesture() {

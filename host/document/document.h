@@ -1,8 +1,9 @@
 // The vector document the modules work on: layers of art (paths, compound paths, groups,
 // envelopes and pass-through kinds), styles, opacity, blending, tags, selection, swatches and
 // the artboard; and its undo: a journal of the changes since mouse down that UndoChanges
-// reverts, and a history of whole gestures a user can undo. Every change goes through this
-// class so that the journal sees it. Host UI thread only.
+// reverts (a failed drag event is rolled back on its own), and a history of whole gestures a
+// user can undo. Every change goes through this class so that the journal sees it. Host UI
+// thread only.
 #pragma once
 
 #include <cstdint>
@@ -176,19 +177,36 @@ class Document {
   void revertGesture();
   void endGesture();
   bool inGesture() const { return journaling_; }
+  // One drag event inside the gesture. A failed event is rolled back to the artwork at
+  // beginEvent, also when it reverted the gesture (revertGesture during an event is itself
+  // journaled so that it can be taken back); endEvent keeps the event and drops what such a
+  // revert made obsolete. Outside a gesture these do nothing.
+  void beginEvent();
+  void rollbackEvent();
+  void endEvent();
   // Undoes the last history step; false when there is none.
   bool undoLastStep();
   std::size_t historySize() const { return history_.size(); }
 
  private:
   struct Entry {
-    enum Kind { Created, Changed, Moved, Disposed, LayerCreated } kind = Created;
+    // Revived and LayerRemoved come only from a revert made during an event.
+    enum Kind {
+      Created,
+      Changed,
+      Moved,
+      Disposed,
+      LayerCreated,
+      Revived,
+      LayerRemoved
+    } kind = Created;
     Art* art = nullptr;
-    std::unique_ptr<Art> before;  // Changed: the content as it was
-    Container from;               // Moved, Disposed: where it was
-    std::size_t index = 0;
-    AILayerHandle layer = nullptr;           // LayerCreated
-    AILayerHandle previousCurrent = nullptr;  // LayerCreated
+    std::unique_ptr<Art> before;    // Changed: the content as it was
+    Container from;                 // Moved, Disposed: where it was
+    std::size_t index = 0;          // ... and its index there; LayerRemoved: the layer's index
+    AILayerHandle layer = nullptr;  // LayerCreated
+    AILayerHandle previousCurrent = nullptr;  // LayerCreated, LayerRemoved
+    std::optional<Layer> removed;             // LayerRemoved: the layer as it was
   };
   using Journal = std::vector<Entry>;
 
@@ -210,6 +228,8 @@ class Document {
   // Adds an entry when the journal is open.
   void record(Entry::Kind kind, Art* art, Container from = {}, std::size_t index = 0);
   void revert(Journal& journal);
+  // Reverts journal entries from `first` on and journals what the revert changes.
+  void revertJournaled(std::size_t first);
   static void copyContent(Art& to, const Art& from);
 
   AIReal width_;
@@ -231,6 +251,11 @@ class Document {
   // The open journal's mark (Art::journalMark); a new one at every open, revert and close.
   uint64_t journalMark_ = 1;
   std::vector<Journal> history_;
+  // The open drag event: where its entries start, and the entries before `obsolete_` that a
+  // revert during an event cancelled out (the artwork of mouse down, reached the long way).
+  bool inEvent_ = false;
+  std::size_t eventStart_ = 0;
+  std::size_t obsolete_ = 0;
 };
 
 }  // namespace qv::host

@@ -1,9 +1,14 @@
-# The copy tool's tests: the palette and the gesture driven through the host (in qv_tests),
-# and the selection snapshot with the module's Selection.cpp compiled against the host's
-# suites (its own executable, since it defines the suite pointers that source uses).
+# The copy tool's tests: the palette, the gesture, the copy pipeline, the Grid and Drag tools
+# and their edge input driven through the host (in qv_tests), and the selection snapshot with
+# the module's Selection.cpp compiled against the host's suites (its own executable, since it
+# defines the suite pointers that source uses).
 target_sources(qv_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/palette_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/drag_driver_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/drag_driver_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pipeline_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drag_tool_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/grid_tool_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/edge_input_test.cpp)
 
 add_executable(tessaly1_snapshot_tests
   ${CMAKE_CURRENT_LIST_DIR}/snapshot_test.cpp
