@@ -18,4 +18,9 @@ int runRunCommand(const std::filesystem::path& pluginsFolder, const std::filesys
 // Selects module `name`'s tool and prints the dialogs it then holds, with every item's state.
 int runPaletteCommand(const std::filesystem::path& pluginsFolder, const std::string& name);
 
+// Makes the demo gallery in `outputFolder`: the sample artwork, one SVG and PNG per panel and a
+// contact sheet; one progress line per panel (app/demo/demo_gallery.h).
+int runDemoCommand(const std::filesystem::path& pluginsFolder,
+                   const std::filesystem::path& outputFolder);
+
 }  // namespace qv::app

@@ -31,10 +31,16 @@ int main(int argc, char** argv) {
       app.add_subcommand("palette", "Select a module's tool and print the palette it makes");
   paletteCommand->add_option("PLUGIN", paletteName, "Plug-in name, e.g. QV17_Tessaly1")->required();
 
+  std::string demoFolder = "qvhost-demo";
+  auto* demoCommand = app.add_subcommand(
+      "demo", "Make the demo gallery: each tool on a sample drawing, SVG and PNG per panel");
+  demoCommand->add_option("--out", demoFolder, "Folder for the gallery")->capture_default_str();
+
   CLI11_PARSE(app, argc, argv);
   if (*pluginsCommand) return qv::app::runPluginsCommand(plugins);
   if (*aboutCommand) return qv::app::runAboutCommand(plugins, aboutName);
   if (*runCommand) return qv::app::runRunCommand(plugins, scriptFile, outputFolder);
   if (*paletteCommand) return qv::app::runPaletteCommand(plugins, paletteName);
+  if (*demoCommand) return qv::app::runDemoCommand(plugins, demoFolder);
   return 1;
 }
