@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "AIArt.h"
 #include "adm/control_change.h"
 #include "host.h"
+#include "memcpy_baseline.h"
 
 namespace {
 
@@ -168,14 +168,7 @@ void BM_GridDragEvent(benchmark::State& state) {
 BENCHMARK(BM_GridDragEvent)->Unit(benchmark::kMillisecond);
 
 void BM_MemcpyEventBytes(benchmark::State& state) {
-  std::vector<char> from(static_cast<std::size_t>(kMembers * kMemberBytes), 1);
-  std::vector<char> to(from.size());
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), from.size());
-    benchmark::ClobberMemory();
-  }
-  state.SetItemsProcessed(state.iterations() * kMembers);
-  state.SetBytesProcessed(state.iterations() * kMembers * kMemberBytes);
+  qv::bench::MemcpyBaseline(state, kMembers, kMemberBytes);
 }
 BENCHMARK(BM_MemcpyEventBytes)->Unit(benchmark::kMillisecond);
 

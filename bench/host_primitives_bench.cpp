@@ -4,7 +4,6 @@
 // one UndoChanges, beside a plain memcpy of the segment and style bytes those members write.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <vector>
 
 #include "AIArt.h"
@@ -13,6 +12,7 @@
 #include "AIUndo.h"
 #include "SPBasic.h"
 #include "host.h"
+#include "memcpy_baseline.h"
 
 namespace {
 
@@ -139,14 +139,7 @@ void BM_CopyGesture(benchmark::State& state) {
 BENCHMARK(BM_CopyGesture)->Unit(benchmark::kMillisecond);
 
 void BM_MemcpySameBytes(benchmark::State& state) {
-  std::vector<char> from(static_cast<std::size_t>(kMembers * kMemberBytes), 1);
-  std::vector<char> to(from.size());
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), from.size());
-    benchmark::ClobberMemory();
-  }
-  state.SetItemsProcessed(state.iterations() * kMembers);
-  state.SetBytesProcessed(state.iterations() * kMembers * kMemberBytes);
+  qv::bench::MemcpyBaseline(state, kMembers, kMemberBytes);
 }
 BENCHMARK(BM_MemcpySameBytes)->Unit(benchmark::kMillisecond);
 

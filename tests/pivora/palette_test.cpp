@@ -78,7 +78,7 @@ TEST_F(PivoraPaletteTest, FirstSelectionBuildsEveryControlWithItsDefault) {
       {34, {113, 298, 213, 312}, "Opacity (R)", 0},
   };
   const std::optional<host::adm::DialogView> view =
-      host::adm::describeDialog(host().dialogs(), dialogRef());
+      host::adm::describeDialog(host().dialogs(), palette());
   ASSERT_TRUE(view.has_value());
   ASSERT_EQ(view->items.size(), std::size(controls));
   for (std::size_t i = 0; i < view->items.size(); ++i) {

@@ -5,12 +5,9 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <map>
 #include <vector>
 
-#include "adm/control_change.h"
-#include "host_fixture.h"
-#include "pica/call_sites.h"
+#include "tool_fixture.h"
 
 namespace qv::test {
 
@@ -50,72 +47,13 @@ struct Point3 {
   AIRealPoint p, in, out;
 };
 
-class PivoraTest : public HostTest {
+class PivoraTest : public ToolTest {
  protected:
-  host::PluginModule& pivora() {
-    if (module_ == nullptr) {
-      module_ = &loadPlugin(kPivora);
-      EXPECT_EQ(host().startup(*module_), kNoErr);
-    }
-    return *module_;
-  }
-  SPErr selectTool() { return host().sendTool(pivora(), kSelectorAISelectTool); }
-  // A new host (with the end-of-test checks for the old one) and a new load of the module.
-  void restart(host::HostOptions options) {
-    HostTest::TearDown();
-    module_ = nullptr;
-    makeHost(options);
-  }
+  PivoraTest() : ToolTest(kPivora) {}
+  host::PluginModule& pivora() { return module(); }
 
-  // The module's one dialog; null (and a failure) when it has none or more.
-  ADMDialogRef dialogRef() {
-    const auto dialogs = host().dialogs().dialogsOf(&pivora());
-    EXPECT_EQ(dialogs.size(), 1u) << "the point-drag tool has one dialog";
-    return dialogs.empty() ? nullptr : dialogs.back();
-  }
-  host::adm::Dialog& dialog() { return *host().dialogs().dialog(dialogRef()); }
-  const host::adm::Item& item(int32_t id) {
-    const ADMItemRef found = host().dialogs().itemWithId(dialogRef(), id);
-    if (found == nullptr) {
-      ADD_FAILURE() << "the dialog has no item " << id;
-      static const host::adm::Item none;
-      return none;
-    }
-    return *host().dialogs().item(found);
-  }
-  double number(int32_t id) { return item(id).number.value(); }
-  bool checked(int32_t id) { return item(id).checked; }
-  // The ID of a popup's selected entry; -1 when none is selected.
-  int32_t selected(int32_t id) {
-    const host::adm::EntryList* list = host().dialogs().list(item(id).list);
-    if (list == nullptr || list->active == nullptr) return -1;
-    return host().dialogs().entry(list->active)->id;
-  }
-  // What every control shows, by item ID: a number, a tick or an entry ID.
-  std::map<int32_t, double> values() {
-    std::map<int32_t, double> shown;
-    for (const ADMItemRef handle : dialog().items) {
-      const host::adm::Item& control = *host().dialogs().item(handle);
-      if (control.kind == host::adm::ItemKind::SpinEdit) shown[control.id] = control.number.value();
-      if (control.kind == host::adm::ItemKind::CheckBox) shown[control.id] = control.checked;
-      if (control.kind == host::adm::ItemKind::Popup) shown[control.id] = selected(control.id);
-    }
-    return shown;
-  }
-  // A person's change: a number typed (for the popup, the mode picked), a tick, an entry's text.
-  void change(const host::adm::ControlRef& control, const host::adm::ControlInput& input) {
-    const host::adm::ChangeResult result =
-        host::adm::changeControl(host(), dialogRef(), control, input);
-    EXPECT_TRUE(result.ok()) << result.error;
-  }
   void pickMode(int32_t mode) { change(pivora_ids::kModePopup, static_cast<double>(mode)); }
 
-  // Calls of one host suite function so far.
-  static uint64_t calls(const char* suite, const char* call) {
-    const host::CallSite* site = host::CallSiteRegistry::instance().find(suite, call);
-    EXPECT_NE(site, nullptr) << suite << " / " << call;
-    return site == nullptr ? 0 : site->calls;
-  }
   static host::CallSite& site(const char* suite, const char* call) {
     host::CallSite* found = host::CallSiteRegistry::instance().find(suite, call);
     if (found == nullptr) {
@@ -163,9 +101,6 @@ class PivoraTest : public HostTest {
                  {{300, 300}, {310, 300}, {290, 300}}},
                 {0, 1, 2});
   }
-
- private:
-  host::PluginModule* module_ = nullptr;
 };
 
 }  // namespace qv::test
