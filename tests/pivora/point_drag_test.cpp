@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "colour_components.h"
 #include "pivora_fixture.h"
 
 namespace qv::test {
@@ -34,19 +35,6 @@ std::vector<Point3> pointsOf(const host::Art& art) {
   std::vector<Point3> points;
   for (const AIPathSegment& s : art.segments) points.push_back({s.p, s.in, s.out});
   return points;
-}
-// The components of a colour by its kind.
-std::vector<AIReal> componentsOf(const AIColor& colour) {
-  switch (colour.kind) {
-    case kGrayColor:
-      return {colour.c.g.gray};
-    case kThreeColor:
-      return {colour.c.rgb.red, colour.c.rgb.green, colour.c.rgb.blue};
-    case kFourColor:
-      return {colour.c.f.cyan, colour.c.f.magenta, colour.c.f.yellow, colour.c.f.black};
-    default:
-      return {};
-  }
 }
 
 class PointDragTest : public PivoraTest {

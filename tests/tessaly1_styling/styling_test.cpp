@@ -7,12 +7,14 @@
 #include <cmath>
 
 #include "ColourModes.hpp"
+#include "colour_components.h"
 #include "fake_suites.h"
 
 namespace styling_test {
 namespace {
 
 using colourmodes::Step;
+using qv::test::componentsOf;
 
 AIColor gray(AIReal g) {
   AIColor c{};
@@ -32,18 +34,6 @@ AIColor cmyk(AIReal c0, AIReal m, AIReal y, AIReal k) {
   c.c.f = {c0, m, y, k};
   return c;
 }
-std::vector<AIReal> components(const AIColor& c) {
-  switch (c.kind) {
-    case kGrayColor:
-      return {c.c.g.gray};
-    case kThreeColor:
-      return {c.c.rgb.red, c.c.rgb.green, c.c.rgb.blue};
-    case kFourColor:
-      return {c.c.f.cyan, c.c.f.magenta, c.c.f.yellow, c.c.f.black};
-    default:
-      return {};
-  }
-}
 
 AIReal scripted(void* context) {
   auto* draws = static_cast<std::deque<AIReal>*>(context);
@@ -54,7 +44,7 @@ AIReal scripted(void* context) {
 
 void expectComponents(const AIColor& color, const std::vector<AIReal>& expected,
                       const std::string& what) {
-  const auto actual = components(color);
+  const auto actual = componentsOf(color);
   ASSERT_EQ(actual.size(), expected.size()) << what;
   for (std::size_t j = 0; j < expected.size(); ++j) {
     EXPECT_NEAR(actual[j], expected[j], 1e-5) << what << " component " << j;
@@ -212,7 +202,7 @@ TEST_F(StylingCallsTest, UnknownModeWritesTheStyleBackUnchanged) {
   const AIPathStyle before = fake().style;
   filloptions(15, fakePath(), 5, 3, 5, 1, 10);
   EXPECT_EQ(fake().styleWrites, 1);
-  EXPECT_EQ(components(fake().style.fill.color), components(before.fill.color));
+  EXPECT_EQ(componentsOf(fake().style.fill.color), componentsOf(before.fill.color));
 }
 
 TEST_F(StylingCallsTest, UnreadableStyleWritesNothing) {
